@@ -1,0 +1,45 @@
+#include "conversion/conversion_run.h"
+
+#include "conversion/builders.h"
+#include "gepafiles/file_finder.h"
+
+namespace tt {
+
+namespace {
+using Builder = void (*)(BuilderContext&);
+
+// The builders in the order the run calls them; GRUPOST is built before
+// the assignments that read it.
+constexpr Builder kBuilders[] = {
+    ConvertirProfesores,
+    ConvertirAulas,
+    ConvertirGrupos,
+};
+}  // namespace
+
+RunEnd runConversion(const std::string& folder, TableStore& store, UserInterface& ui, RunState& state)
+{
+    BuilderContext ctx{makeRuta(folder), store, ui, state};
+    if (!folderExists(ctx.ruta)) {
+        ui.showMessage("No existe la carpeta");
+        if (state.embedded)
+            state.estadoProceso = -1;
+        return RunEnd::FolderMissing;
+    }
+    {
+        BusyScope busy(ui);
+        state.estadoProceso = 1;
+        try {
+            for (Builder builder : kBuilders)
+                builder(ctx);
+        } catch (...) {
+            // An error ended the run: Vestrano must not read it as a success.
+            state.estadoProceso = -1;
+            throw;
+        }
+    }
+    ui.showMessage("Proceso finalizado");
+    return RunEnd::Finished;
+}
+
+}  // namespace tt

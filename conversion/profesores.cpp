@@ -1,0 +1,47 @@
+// PROFT, the teachers: one record per teacher code, the first line with a
+// code wins.
+#include "conversion/builders.h"
+#include "conversion/input_files.h"
+#include "gepafiles/gepa_line.h"
+#include "gepafiles/line_reading.h"
+#include "text/code_list.h"
+
+namespace tt {
+
+namespace {
+const std::vector<FieldDef> kProfesoresFields = {
+    {"ABREV", FieldKind::String, 10},
+    {"NOMBRE", FieldKind::String, 80},
+    {"DEPART", FieldKind::String, 40},
+    {"DNI", FieldKind::Integer},
+};
+}  // namespace
+
+void ConvertirProfesores(BuilderContext& ctx)
+{
+    const auto path = findRequiredInput(ctx, "gepa_prof.txt",
+                                        "No existe archivo de profesores (GEPA_PROF.TXT)");
+    if (!path)
+        return;
+    const auto lines = readTextFileLines(*path);
+
+    auto built = ctx.store.buildTable("PROFT", kProfesoresFields);
+    Table& proft = built->table();
+    CodeList codes;
+    for (const std::string& line : lines) {
+        if (!isDataLine(line, "GEPA_PROF.TXT"))
+            continue;
+        const std::string code = trimmedField(line, 2, 4);
+        if (codes.contains(code))
+            continue;
+        codes.add(code);
+        proft.append();
+        proft.setString("ABREV", code);
+        proft.setString("NOMBRE", trimmedField(line, 6, 90));
+        proft.setString("DEPART", trimmedField(line, 96, 50));
+        proft.post();
+    }
+    commitTable(ctx, *built);
+}
+
+}  // namespace tt
