@@ -11,9 +11,12 @@ using Builder = void (*)(BuilderContext&);
 // The builders in the order the run calls them; GRUPOST is built before
 // the assignments that read it.
 constexpr Builder kBuilders[] = {
+    ConvertirAsignaturas,
     ConvertirProfesores,
     ConvertirAulas,
     ConvertirGrupos,
+    ConvertirAsignaturasGrupo,
+    ConvertirTramos,
 };
 }  // namespace
 

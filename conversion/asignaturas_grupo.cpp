@@ -1,0 +1,169 @@
+// ASIGT, subjects paired with groups, in four passes that each read what
+// the one before stored: the assignments, their group's data from
+// GRUPOST, their hours from the subject-course file, and the defaults.
+// First matches win as in a walk from the start, through indexes built
+// once, so that the builder grows linearly with its input.
+#include "conversion/builders.h"
+#include "conversion/input_files.h"
+#include "conversion/session_pattern.h"
+#include "gepafiles/file_finder.h"
+#include "gepafiles/gepa_line.h"
+#include "gepafiles/line_reading.h"
+#include "text/numbers.h"
+
+#include <algorithm>
+#include <array>
+#include <unordered_map>
+
+namespace tt {
+
+namespace {
+const std::vector<FieldDef> kAsignaturasGrupoFields = {
+    {"CASIG", FieldKind::String, 10},
+    {"CPROF", FieldKind::String, 10},
+    {"CGRUP", FieldKind::String, 10},
+    {"CAULA", FieldKind::String, 10},
+    {"CTAREA", FieldKind::String, 10},
+    {"TURNO", FieldKind::String, 1},
+    {"NIVEL", FieldKind::String, 5},
+    {"CURSO", FieldKind::String, 3},
+    {"GRUPO", FieldKind::String, 2},
+    {"HORAS", FieldKind::Float},
+    {"SESIONES", FieldKind::String, 20},
+};
+
+constexpr std::array<const char*, 4> kGroupFields = {"TURNO", "NIVEL", "CURSO", "GRUPO"};
+
+// Several texts joined into one map key, each preceded by its length, so
+// that no two different tuples give the same key.
+std::string tupleKey(std::initializer_list<std::string_view> parts)
+{
+    std::string key;
+    for (std::string_view part : parts) {
+        key += std::to_string(part.size());
+        key += ':';
+        key += part;
+    }
+    return key;
+}
+
+void addAssignments(Table& asigt, const std::vector<std::string>& lines)
+{
+    for (const std::string& line : lines) {
+        if (!isDataLine(line, "GEPA_ASIGNATGRUPO.TXT"))
+            continue;
+        asigt.append();
+        asigt.setString("CASIG", trimmedField(line, 16, 4));
+        asigt.setString("CGRUP", trimmedField(line, 2, 10));
+        asigt.setString("CTAREA", "*LEC");
+        asigt.post();
+    }
+}
+
+// Pass 2: each assignment takes shift, level, course and letter of the
+// first GRUPOST record whose ABREV equals its CGRUP exactly.
+void copyGroups(Table& asigt, TableStore& store)
+{
+    using GroupData = std::array<std::string, kGroupFields.size()>;
+    std::unordered_map<std::string, GroupData> groups;
+    {
+        auto grupost = store.open("GRUPOST", Access::ReadOnly, Sharing::Shared);
+        for (grupost->first(); !grupost->atEnd(); grupost->next()) {
+            auto [it, added] = groups.try_emplace(grupost->getString("ABREV"));
+            if (added)
+                for (std::size_t i = 0; i < kGroupFields.size(); ++i)
+                    it->second[i] = grupost->getString(kGroupFields[i]);
+        }
+        grupost->close();
+    }
+    for (asigt.first(); !asigt.atEnd(); asigt.next()) {
+        const auto found = groups.find(asigt.getString("CGRUP"));
+        if (found == groups.end())
+            continue;
+        asigt.edit();
+        for (std::size_t i = 0; i < kGroupFields.size(); ++i)
+            asigt.setString(kGroupFields[i], found->second[i]);
+        asigt.post();
+    }
+}
+
+// The hours text of a subject-course line as a number: blank is 1, and a
+// comma is a decimal point.
+double hoursOf(const std::string& line)
+{
+    std::string text = trimmedField(line, 28, 6);
+    if (text.empty())
+        text = "1";
+    std::replace(text.begin(), text.end(), ',', '.');
+    return parseFloat(text);
+}
+
+// Pass 3: each assignment takes its hours from the first subject-course
+// line with the same subject, level and course (exact, letter case
+// included), and its session pattern from those hours.
+void setHours(Table& asigt, const std::vector<std::string>& lines)
+{
+    std::unordered_map<std::string, std::size_t> firstLine;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string& line = lines[i];
+        if (isDataLine(line, "GEPA_ASIGNATCURSO.TXT"))
+            firstLine.try_emplace(tupleKey({trimmedField(line, 24, 4), trimmedField(line, 2, 3),
+                                            trimmedField(line, 8, 3)}),
+                                  i);
+    }
+    for (asigt.first(); !asigt.atEnd(); asigt.next()) {
+        const auto found = firstLine.find(
+            tupleKey({asigt.getString("CASIG"), asigt.getString("NIVEL"), asigt.getString("CURSO")}));
+        if (found == firstLine.end())
+            continue;
+        const double hours = hoursOf(lines[found->second]);
+        asigt.edit();
+        asigt.setFloat("HORAS", hours);
+        if (asigt.getFloat("HORAS") < 1)
+            asigt.setFloat("HORAS", 1);
+        asigt.setString("SESIONES", sessionPattern(asigt.getFloat("HORAS")));
+        asigt.post();
+    }
+}
+
+// Pass 4: every assignment still without hours gets 1 hour, pattern "1".
+void setDefaultHours(Table& asigt)
+{
+    for (asigt.first(); !asigt.atEnd(); asigt.next()) {
+        if (asigt.getFloat("HORAS") != 0)
+            continue;
+        asigt.edit();
+        asigt.setFloat("HORAS", 1);
+        asigt.setString("SESIONES", "1");
+        asigt.post();
+    }
+}
+}  // namespace
+
+void ConvertirAsignaturasGrupo(BuilderContext& ctx)
+{
+    const auto path = findRequiredInput(ctx, "gepa_asignatgrupo.txt",
+                                        "No existe archivo de grupos (GEPA_ASIGNATGRUPO.TXT)");
+    if (!path)
+        return;
+    const auto assignmentLines = readTextFileLines(*path);
+
+    auto built = ctx.store.buildTable("ASIGT", kAsignaturasGrupoFields);
+    Table& asigt = built->table();
+    addAssignments(asigt, assignmentLines);
+    copyGroups(asigt, ctx.store);
+
+    const auto courses = findFile(ctx.ruta, "gepa_asignatcurso.txt");
+    if (!courses) {
+        // The run status does not record this absence; the records keep
+        // no hours and no pattern.
+        ctx.ui.showMessage("No existe archivo de grupos (GEPA_ASIGNATCURSO.TXT)");
+        commitTable(ctx, *built);
+        return;
+    }
+    setHours(asigt, readListLines(*courses));
+    setDefaultHours(asigt);
+    commitTable(ctx, *built);
+}
+
+}  // namespace tt
