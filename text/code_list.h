@@ -3,6 +3,7 @@
 // them, ignoring letter case (secondary strength): "abcd" = "ABCD",
 // "Ñ" = "ñ", "a" ≠ "á". Lookups are hashed or binary searches, never scans.
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -13,16 +14,23 @@
 namespace tt {
 
 // The comparison of every code list: a collator of the user's default
-// locale at secondary strength over the bytes read as Windows-1252.
+// locale at secondary strength over the bytes read as Windows-1252. When
+// the process has no locale of its own (C or POSIX) the root collation is
+// used, which still ignores letter case. One object must not be used by
+// two threads at once: it keeps working buffers between calls.
 class LocaleComparison {
 public:
     LocaleComparison();
     ~LocaleComparison();
     LocaleComparison(const LocaleComparison&) = delete;
     LocaleComparison& operator=(const LocaleComparison&) = delete;
+    LocaleComparison(LocaleComparison&&) noexcept;
+    LocaleComparison& operator=(LocaleComparison&&) noexcept;
 
     // Two texts compare equal exactly when their sort keys are equal.
     std::string sortKey(std::string_view text) const;
+    // The same sort key without copying it: valid until the next call.
+    std::string_view sortKeyView(std::string_view text) const;
     int compare(std::string_view a, std::string_view b) const;  // <0, 0, >0
 
 private:
@@ -42,9 +50,14 @@ public:
     const std::string& operator[](std::size_t i) const { return items_[i]; }
 
 private:
+    // Lets the map be searched with a std::string_view key.
+    struct KeyHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view key) const { return std::hash<std::string_view>{}(key); }
+    };
     LocaleComparison comparison_;
     std::vector<std::string> items_;
-    std::unordered_map<std::string, std::size_t> firstByKey_;
+    std::unordered_map<std::string, std::size_t, KeyHash, std::equal_to<>> firstByKey_;
 };
 
 // A list kept in ascending order; adding a value it already holds does

@@ -10,6 +10,10 @@ namespace tt {
 // the same value, as Windows does.
 std::u16string decodeCp1252(std::string_view bytes);
 
+// The same decoding into a buffer the caller keeps, so that repeated
+// decoding needs no new memory; `out` is replaced.
+void decodeCp1252Into(std::string_view bytes, std::u16string& out);
+
 // Windows-1252 bytes to UTF-8, for the terminal and for the window toolkit.
 std::string cp1252ToUtf8(std::string_view bytes);
 
