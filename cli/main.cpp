@@ -7,6 +7,7 @@
 #include "tables/working_folder.h"
 #include "text/cp1252.h"
 #include "text/error.h"
+#include "timetable/timetable_export.h"
 
 #include <cstdio>
 #include <iostream>
@@ -33,10 +34,13 @@ int exitStatus(RunEnd end, const RunState& state)
     return state.estadoProceso == 1 ? kExitSuccess : kExitIncomplete;
 }
 
+// One line per table written with its record count; for the timetable
+// file, its count of timetable lines.
 void printSummary(const RunState& state)
 {
     for (const TableSummary& table : state.written)
-        std::cout << table.table << ": " << table.records << " registros\n";
+        std::cout << table.table << ": " << table.records
+                  << (table.table == "GEPA_HORARIO.TXT" ? " l\xC3\xADneas\n" : " registros\n");
 }
 
 int run(const cli::Arguments& args)
@@ -49,7 +53,7 @@ int run(const cli::Arguments& args)
         if (args.command == cli::Command::Exportar)
             end = runConversion(args.carpeta, store, ui, state);
         else
-            throw Error("La orden importar a\xFAn no est\xE1 disponible");
+            end = runTimetableExport(args.carpeta, store, ui, state, SystemClock());
         printSummary(state);
         return exitStatus(end, state);
     } catch (const Error& e) {

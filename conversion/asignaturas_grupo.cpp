@@ -10,6 +10,7 @@
 #include "gepafiles/gepa_line.h"
 #include "gepafiles/line_reading.h"
 #include "text/numbers.h"
+#include "text/tuple_key.h"
 
 #include <algorithm>
 #include <array>
@@ -33,19 +34,6 @@ const std::vector<FieldDef> kAsignaturasGrupoFields = {
 };
 
 constexpr std::array<const char*, 4> kGroupFields = {"TURNO", "NIVEL", "CURSO", "GRUPO"};
-
-// Several texts joined into one map key, each preceded by its length, so
-// that no two different tuples give the same key.
-std::string tupleKey(std::initializer_list<std::string_view> parts)
-{
-    std::string key;
-    for (std::string_view part : parts) {
-        key += std::to_string(part.size());
-        key += ':';
-        key += part;
-    }
-    return key;
-}
 
 void addAssignments(Table& asigt, const std::vector<std::string>& lines)
 {
