@@ -43,7 +43,7 @@ DbfTable::~DbfTable()
 {
     try {
         close();
-    } catch (const Error&) {
+    } catch (...) {
         // A destructor cannot report; close() explicitly to hear of it.
     }
 }

@@ -25,7 +25,8 @@ std::optional<std::string> findFileIgnoringCase(const std::string& folder, const
     fs::directory_iterator entries(folder, failure);
     for (; !failure && entries != fs::directory_iterator(); entries.increment(failure)) {
         const std::string name = entries->path().filename().string();
-        if (!equalsIgnoringAsciiCase(name, fileName) || !entries->is_regular_file(failure))
+        std::error_code unreadable;  // an entry we cannot examine is no match, not the end
+        if (!equalsIgnoringAsciiCase(name, fileName) || !entries->is_regular_file(unreadable))
             continue;
         if (!best || name < fs::path(*best).filename().string())
             best = entries->path().string();

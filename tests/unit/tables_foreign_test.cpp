@@ -65,6 +65,27 @@ TEST_F(TablesForeign, DbaseThreeWithDeletedRecord)
     EXPECT_EQ(table->getInteger("CANT"), 3);
 }
 
+TEST_F(TablesForeign, WritingBackKeepsDeletedRecords)
+{
+    copyFixture("dbase3_mixed.dbf", "SOLUC.DBF");
+    const std::string before = readBytes(folder.file("SOLUC.DBF"));
+    {
+        auto table = store.open("SOLUC", Access::ReadWrite, Sharing::Exclusive);
+        ASSERT_TRUE(table->locate("CANT", "3"));
+        table->edit();
+        table->setString("CANT", "4");
+        table->post();
+    }
+    const std::string after = readBytes(folder.file("SOLUC.DBF"));
+    ASSERT_EQ(after.size(), before.size());
+    const std::size_t changed = before.find("    3");
+    ASSERT_NE(changed, std::string::npos);
+    EXPECT_EQ(after.substr(4), std::string(before).replace(changed, 5, "    4").substr(4));
+    auto table = store.open("SOLUC", Access::ReadOnly, Sharing::Shared);
+    EXPECT_EQ(table->recordCount(), 3u);
+    EXPECT_FALSE(table->locate("NOMBRE", "borrado"));
+}
+
 TEST_F(TablesForeign, VisualFoxProBinaryFields)
 {
     copyFixture("vfp_binary.dbf", "SOLUC.DBF");
