@@ -4,6 +4,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <fstream>
+#include <system_error>
+
+#include "helpviewer/archive_layout.h"
 
 namespace tt::help {
 
@@ -40,14 +44,50 @@ int takeFirstWithSuffix(chmFile*, chmUnitInfo* unit, void* context) {
     return CHM_ENUMERATOR_SUCCESS;
 }
 
+struct ExtentCheck {
+    ArchiveLayout layout;
+    std::uint64_t fileSize;
+    bool allFit = true;
+};
+
+int checkExtent(chmFile*, chmUnitInfo* unit, void* context) {
+    auto* check = static_cast<ExtentCheck*>(context);
+    if (unit->space != CHM_UNCOMPRESSED || unit->length == 0) return CHM_ENUMERATOR_CONTINUE;
+    if (objectFits(check->layout, unit->start, unit->length, check->fileSize))
+        return CHM_ENUMERATOR_CONTINUE;
+    check->allFit = false;
+    return CHM_ENUMERATOR_SUCCESS;
+}
+
+std::optional<ArchiveLayout> layoutOf(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::string header(0x60, '\0');
+    in.read(header.data(), static_cast<std::streamsize>(header.size()));
+    header.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
+    return readArchiveLayout(header);
+}
+
+// The uncompressed section holds every object's bytes, the compressed
+// section's stream among them; in a whole file all of it lies before the
+// file's end.
+bool isWhole(chmFile* handle, const std::filesystem::path& file) {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(file, error);
+    const std::optional<ArchiveLayout> layout = layoutOf(file);
+    if (error || !layout) return false;
+    ExtentCheck check{*layout, size};
+    chm_enumerate(handle, CHM_ENUMERATE_ALL, checkExtent, &check);
+    return check.allFit;
+}
+
 }  // namespace
 
 void ChmFile::Closer::operator()(chmFile* handle) const { chm_close(handle); }
 
 std::optional<ChmFile> ChmFile::open(const std::filesystem::path& file) {
-    chmFile* handle = chm_open(file.c_str());
-    if (handle == nullptr) return std::nullopt;
-    return ChmFile(handle);
+    ChmFile chm(chm_open(file.c_str()));
+    if (!chm.handle_ || !isWhole(chm.handle_.get(), file)) return std::nullopt;
+    return chm;
 }
 
 bool ChmFile::contains(const std::string& path) const {

@@ -11,7 +11,7 @@ namespace tt::help {
 
 class ChmFile {
 public:
-    // No value when the file is missing or is not a readable archive.
+    // No value when the file is missing, is not an archive, or is cut short.
     static std::optional<ChmFile> open(const std::filesystem::path& file);
 
     // True for an object (not a folder) with this path, e.g. "/index.htm".

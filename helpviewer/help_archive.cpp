@@ -4,16 +4,17 @@
 
 namespace tt::help {
 
-HelpArchive::HelpArchive(std::filesystem::path file, ChmFile chm)
-    : file_(std::move(file)), chm_(std::move(chm)) {
-    if (const std::optional<std::string> system = chm_.read("/#SYSTEM"))
-        settings_ = parseSystemRecords(*system);
-}
+HelpArchive::HelpArchive(std::filesystem::path file, ChmFile chm, ArchiveSettings settings)
+    : file_(std::move(file)), chm_(std::move(chm)), settings_(std::move(settings)) {}
 
 std::optional<HelpArchive> HelpArchive::open(const std::filesystem::path& file) {
     std::optional<ChmFile> chm = ChmFile::open(file);
     if (!chm) return std::nullopt;
-    return HelpArchive(file, std::move(*chm));
+    // Every compiled help file has its settings object; a file whose
+    // settings cannot be read is too damaged to show anything of.
+    const std::optional<std::string> system = chm->read("/#SYSTEM");
+    if (!system) return std::nullopt;
+    return HelpArchive(file, std::move(*chm), parseSystemRecords(*system));
 }
 
 std::optional<std::string> HelpArchive::contentsPath() const {

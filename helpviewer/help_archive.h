@@ -15,7 +15,8 @@ namespace tt::help {
 
 class HelpArchive {
 public:
-    // No value when the file is missing or unreadable as an archive.
+    // No value when the file is missing, is not an archive, or its settings
+    // object cannot be read.
     static std::optional<HelpArchive> open(const std::filesystem::path& file);
 
     const std::filesystem::path& file() const { return file_; }
@@ -40,7 +41,7 @@ public:
     std::optional<std::string> read(const std::string& path) const { return chm_.read(path); }
 
 private:
-    HelpArchive(std::filesystem::path file, ChmFile chm);
+    HelpArchive(std::filesystem::path file, ChmFile chm, ArchiveSettings settings);
 
     std::filesystem::path file_;
     ChmFile chm_;

@@ -25,8 +25,16 @@ HelpBrowser::HelpBrowser(QWidget* parent) : QTextBrowser(parent) {
 
 void HelpBrowser::setArchive(std::shared_ptr<const HelpArchive> archive) {
     archive_ = std::move(archive);
-    clearHistory();
+    historyFromEarlierArchive_ = true;
     clear();
+}
+
+void HelpBrowser::doSetSource(const QUrl& page, QTextDocument::ResourceType type) {
+    QTextBrowser::doSetSource(page, type);
+    if (historyFromEarlierArchive_) {
+        clearHistory();
+        historyFromEarlierArchive_ = false;
+    }
 }
 
 QUrl HelpBrowser::resolved(const QUrl& link) const {

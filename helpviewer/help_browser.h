@@ -14,6 +14,8 @@ class HelpBrowser : public QTextBrowser {
 public:
     explicit HelpBrowser(QWidget* parent = nullptr);
 
+    // Shows pages of this archive from now on; the history of pages seen
+    // starts again with the next page shown.
     void setArchive(std::shared_ptr<const HelpArchive> archive);
 
     QVariant loadResource(int type, const QUrl& name) override;
@@ -22,10 +24,14 @@ public slots:
     // What a click on a link does; `link` may be relative to the page shown.
     void openLink(const QUrl& link);
 
+protected:
+    void doSetSource(const QUrl& page, QTextDocument::ResourceType type) override;
+
 private:
     QUrl resolved(const QUrl& link) const;
 
     std::shared_ptr<const HelpArchive> archive_;
+    bool historyFromEarlierArchive_ = false;
 };
 
 }  // namespace tt::help
