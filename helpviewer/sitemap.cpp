@@ -10,6 +10,8 @@ namespace tt::help {
 
 namespace {
 
+constexpr std::size_t deepestLevel = 32;
+
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     return std::ranges::equal(a, b, [](char x, char y) {
         return std::tolower(static_cast<unsigned char>(x)) ==
@@ -37,9 +39,11 @@ private:
 
     // The outermost list holds the top entries; a nested list holds the
     // children of the entry just before it, or adds to its parent list
-    // when there is no such entry.
+    // when there is no such entry or the tree is already as deep as it may
+    // grow (the tree is walked recursively, so a hostile page must not make
+    // it arbitrarily deep).
     void openList() {
-        if (open_.empty() || current().empty()) {
+        if (open_.empty() || current().empty() || open_.size() >= deepestLevel) {
             open_.push_back(&current());
             return;
         }

@@ -16,7 +16,8 @@ struct SitemapEntry {
 
 // Reads the entries of a sitemap page. Unbalanced or stray tags are
 // tolerated: a list closed more often than opened stays at the top level,
-// and a list that is never closed ends with the page.
+// and a list that is never closed ends with the page. Lists nested deeper
+// than 32 levels add to the 32nd.
 std::vector<SitemapEntry> parseSitemap(std::string_view page);
 
 }  // namespace tt::help

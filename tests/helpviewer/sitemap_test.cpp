@@ -83,5 +83,19 @@ TEST(Sitemap, ToleratesSloppyPages) {
     for (const auto& c : cases) EXPECT_EQ(outline(c.page), c.expected) << c.what;
 }
 
+TEST(Sitemap, KeepsHostileNestingAtABoundedDepth) {
+    std::string page;
+    for (int level = 0; level < 20000; ++level) page += "<UL>" + item("e", "e.htm");
+    const std::vector<SitemapEntry> entries = parseSitemap(page);
+    std::size_t depth = 0;
+    std::size_t count = 0;
+    for (const std::vector<SitemapEntry>* list = &entries; !list->empty(); list = &list->back().children) {
+        ++depth;
+        count += list->size();
+    }
+    EXPECT_EQ(depth, 32u);
+    EXPECT_EQ(count, 20000u);
+}
+
 }  // namespace
 }  // namespace tt::help
