@@ -11,10 +11,11 @@ const char* const kUsage =
     "  importar CARPETA  escribe CARPETA/GEPA_HORARIO.TXT con el horario de la tabla SOLUC\n"
     "  --vtemp DIR       carpeta de trabajo de Vestrano; si no se da, la variable de\n"
     "                    entorno VTEMP o, en su defecto, C:\\VTEMP de Wine\n"
+    "  --tiempos         a\xF1" "ade a cada l\xEDnea de resumen el tiempo que llev\xF3\n"
     "  --help            muestra esta ayuda\n"
     "\n"
-    "Los mensajes salen por la salida de errores, uno por linea; por la salida normal,\n"
-    "una linea por tabla escrita con su numero de registros.\n"
+    "Los mensajes salen por la salida de errores, uno por l\xEDnea; por la salida normal,\n"
+    "una l\xEDnea por tabla escrita con su n\xFAmero de registros.\n"
     "Estado de salida: 0 proceso terminado correctamente; 1 proceso terminado con\n"
     "ficheros que faltan, o la carpeta no existe; 2 un error detuvo el proceso;\n"
     "64 uso incorrecto.\n";
@@ -31,6 +32,8 @@ Arguments parseArguments(const std::vector<std::string>& args)
             if (i + 1 == args.size())
                 throw UsageError{"falta la carpeta tras --vtemp"};
             parsed.vtemp = args[++i];
+        } else if (arg == "--tiempos") {
+            parsed.tiempos = true;
         } else if (arg.rfind("--vtemp=", 0) == 0) {
             parsed.vtemp = arg.substr(8);
         } else if (arg.size() > 1 && arg[0] == '-') {

@@ -11,6 +11,7 @@ struct Arguments {
     Command command = Command::Ayuda;
     std::string carpeta;                  // the folder of the GEPA files
     std::optional<std::string> vtemp;     // --vtemp DIR
+    bool tiempos = false;                 // --tiempos: how long each table took
 };
 
 // Reads the command line (without the program name). Throws

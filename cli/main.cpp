@@ -36,11 +36,18 @@ int exitStatus(RunEnd end, const RunState& state)
 
 // One line per table written with its record count; for the timetable
 // file, its count of timetable lines.
-void printSummary(const RunState& state)
+void printSummary(const RunState& state, bool withTimes)
 {
-    for (const TableSummary& table : state.written)
+    for (const TableSummary& table : state.written) {
         std::cout << table.table << ": " << table.records
-                  << (table.table == "GEPA_HORARIO.TXT" ? " l\xC3\xADneas\n" : " registros\n");
+                  << (table.table == "GEPA_HORARIO.TXT" ? " l\xC3\xADneas" : " registros");
+        if (withTimes) {
+            char seconds[32];
+            std::snprintf(seconds, sizeof seconds, " (%.4f s)", table.seconds);
+            std::cout << seconds;
+        }
+        std::cout << '\n';
+    }
 }
 
 int run(const cli::Arguments& args)
@@ -54,10 +61,10 @@ int run(const cli::Arguments& args)
             end = runConversion(args.carpeta, store, ui, state);
         else
             end = runTimetableExport(args.carpeta, store, ui, state, SystemClock());
-        printSummary(state);
+        printSummary(state, args.tiempos);
         return exitStatus(end, state);
     } catch (const Error& e) {
-        printSummary(state);
+        printSummary(state, args.tiempos);
         ui.showMessage(errorBoxText(e.what()));
         return kExitError;
     }
@@ -72,11 +79,11 @@ int main(int argc, char** argv)
     try {
         parsed = cli::parseArguments(args);
     } catch (const cli::UsageError& e) {
-        std::cerr << "transtaleno-cli: " << tt::cp1252ToUtf8(e.text) << "\n\n" << cli::kUsage;
+        std::cerr << "transtaleno-cli: " << tt::cp1252ToUtf8(e.text) << "\n\n" << tt::cp1252ToUtf8(cli::kUsage);
         return kExitUsage;
     }
     if (parsed.command == cli::Command::Ayuda) {
-        std::cout << cli::kUsage;
+        std::cout << tt::cp1252ToUtf8(cli::kUsage);
         return kExitSuccess;
     }
     try {

@@ -18,40 +18,40 @@ const std::vector<FieldDef> kAsignaturasFields = {
     {"CODTAREA", FieldKind::String, 10},
 };
 
-void addSubjects(Table& asignomt, CodeList& codes, const std::vector<std::string>& lines)
+void addSubjects(Table& asignomt, CodeList& codes, const TextLines& lines)
 {
-    for (const std::string& line : lines) {
+    for (std::string_view line : lines) {
         if (!isDataLine(line, "GEPA_ASIGNAT.TXT"))
             continue;
-        const std::string code = trimmedField(line, 2, 4);
-        if (codes.contains(code))
-            continue;
-        codes.add(code);
+        const std::string_view code = trimmedFieldView(line, 2, 4);
+        if (!codes.addIfAbsent(code))
+            continue;  // the first line with a code wins
         asignomt.append();
         asignomt.setString("COD", code);
-        asignomt.setString("CODLARGO", trimmedField(line, 6, 20));
-        asignomt.setString("NOMBRE", trimmedField(line, 26, 150));
+        asignomt.setString("CODLARGO", trimmedFieldView(line, 6, 20));
+        asignomt.setString("NOMBRE", trimmedFieldView(line, 26, 150));
         asignomt.setBoolean("ESTAREA", false);
         asignomt.post();
     }
 }
 
-void addActivities(Table& asignomt, CodeList& codes, const std::vector<std::string>& lines)
+void addActivities(Table& asignomt, CodeList& codes, const TextLines& lines)
 {
-    for (const std::string& line : lines) {
+    std::string key;
+    for (std::string_view line : lines) {
         if (!isDataLine(line, "GEPA_ACTIVIDADES.TXT"))
             continue;
-        const std::string key = "*" + trimmedField(line, 2, 4);
-        if (codes.contains(key))
+        key = "*";
+        key += trimmedFieldView(line, 2, 4);
+        if (!codes.addIfAbsent(key))
             continue;
-        codes.add(key);
         asignomt.append();
         asignomt.setString("COD", key);
         // The two ranges overlap: each is cut and trimmed by itself.
-        asignomt.setString("CODLARGO", trimmedField(line, 6, 10));
-        asignomt.setString("NOMBRE", trimmedField(line, 6, 60));
+        asignomt.setString("CODLARGO", trimmedFieldView(line, 6, 10));
+        asignomt.setString("NOMBRE", trimmedFieldView(line, 6, 60));
         asignomt.setBoolean("ESTAREA", true);
-        asignomt.setString("CODTAREA", trimmedField(line, 66, 3));
+        asignomt.setString("CODTAREA", trimmedFieldView(line, 66, 3));
         asignomt.post();
     }
 }

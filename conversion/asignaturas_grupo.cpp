@@ -10,11 +10,10 @@
 #include "gepafiles/gepa_line.h"
 #include "gepafiles/line_reading.h"
 #include "text/numbers.h"
-#include "text/tuple_key.h"
+#include "text/first_index_map.h"
 
 #include <algorithm>
 #include <array>
-#include <unordered_map>
 
 namespace tt {
 
@@ -35,14 +34,15 @@ const std::vector<FieldDef> kAsignaturasGrupoFields = {
 
 constexpr std::array<const char*, 4> kGroupFields = {"TURNO", "NIVEL", "CURSO", "GRUPO"};
 
-void addAssignments(Table& asigt, const std::vector<std::string>& lines)
+void addAssignments(Table& asigt, const TextLines& lines)
 {
-    for (const std::string& line : lines) {
+    asigt.reserve(lines.size());
+    for (std::string_view line : lines) {
         if (!isDataLine(line, "GEPA_ASIGNATGRUPO.TXT"))
             continue;
         asigt.append();
-        asigt.setString("CASIG", trimmedField(line, 16, 4));
-        asigt.setString("CGRUP", trimmedField(line, 2, 10));
+        asigt.setString("CASIG", trimmedFieldView(line, 16, 4));
+        asigt.setString("CGRUP", trimmedFieldView(line, 2, 10));
         asigt.setString("CTAREA", "*LEC");
         asigt.post();
     }
@@ -53,31 +53,33 @@ void addAssignments(Table& asigt, const std::vector<std::string>& lines)
 void copyGroups(Table& asigt, TableStore& store)
 {
     using GroupData = std::array<std::string, kGroupFields.size()>;
-    std::unordered_map<std::string, GroupData> groups;
+    FirstIndexMap firstGroup;
+    std::vector<GroupData> groups;
     {
         auto grupost = store.open("GRUPOST", Access::ReadOnly, Sharing::Shared);
         for (grupost->first(); !grupost->atEnd(); grupost->next()) {
-            auto [it, added] = groups.try_emplace(grupost->getString("ABREV"));
-            if (added)
-                for (std::size_t i = 0; i < kGroupFields.size(); ++i)
-                    it->second[i] = grupost->getString(kGroupFields[i]);
+            if (!firstGroup.insert(grupost->getString("ABREV"), groups.size()))
+                continue;
+            GroupData& data = groups.emplace_back();
+            for (std::size_t i = 0; i < kGroupFields.size(); ++i)
+                data[i] = grupost->getString(kGroupFields[i]);
         }
         grupost->close();
     }
     for (asigt.first(); !asigt.atEnd(); asigt.next()) {
-        const auto found = groups.find(asigt.getString("CGRUP"));
-        if (found == groups.end())
+        const auto found = firstGroup.find(asigt.getString("CGRUP"));
+        if (!found)
             continue;
         asigt.edit();
         for (std::size_t i = 0; i < kGroupFields.size(); ++i)
-            asigt.setString(kGroupFields[i], found->second[i]);
+            asigt.setString(kGroupFields[i], groups[*found][i]);
         asigt.post();
     }
 }
 
 // The hours text of a subject-course line as a number: blank is 1, and a
 // comma is a decimal point.
-double hoursOf(const std::string& line)
+double hoursOf(std::string_view line)
 {
     std::string text = trimmedField(line, 28, 6);
     if (text.empty())
@@ -89,22 +91,30 @@ double hoursOf(const std::string& line)
 // Pass 3: each assignment takes its hours from the first subject-course
 // line with the same subject, level and course (exact, letter case
 // included), and its session pattern from those hours.
-void setHours(Table& asigt, const std::vector<std::string>& lines)
+void setHours(Table& asigt, const TextLines& lines)
 {
-    std::unordered_map<std::string, std::size_t> firstLine;
+    // Subject, level and course, as one key.
+    std::string key;
+    auto keyOf = [&key](std::string_view subject, std::string_view level, std::string_view course) {
+        key.clear();
+        appendKeyPart(key, subject);
+        appendKeyPart(key, level);
+        appendKeyPart(key, course);
+        return std::string_view(key);
+    };
+    FirstIndexMap firstLine;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const std::string& line = lines[i];
+        const std::string_view line = lines[i];
         if (isDataLine(line, "GEPA_ASIGNATCURSO.TXT"))
-            firstLine.try_emplace(tupleKey({trimmedField(line, 24, 4), trimmedField(line, 2, 3),
-                                            trimmedField(line, 8, 3)}),
-                                  i);
+            firstLine.insert(keyOf(trimmedFieldView(line, 24, 4), trimmedFieldView(line, 2, 3),
+                                   trimmedFieldView(line, 8, 3)),
+                             i);
     }
     for (asigt.first(); !asigt.atEnd(); asigt.next()) {
-        const auto found = firstLine.find(
-            tupleKey({asigt.getString("CASIG"), asigt.getString("NIVEL"), asigt.getString("CURSO")}));
-        if (found == firstLine.end())
+        const auto found = firstLine.find(keyOf(asigt.getString("CASIG"), asigt.getString("NIVEL"), asigt.getString("CURSO")));
+        if (!found)
             continue;
-        const double hours = hoursOf(lines[found->second]);
+        const double hours = hoursOf(lines[*found]);
         asigt.edit();
         asigt.setFloat("HORAS", hours);
         if (asigt.getFloat("HORAS") < 1)

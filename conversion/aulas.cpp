@@ -26,13 +26,14 @@ void ConvertirAulas(BuilderContext& ctx)
 
     auto built = ctx.store.buildTable("AULAT", kAulasFields);
     Table& aulat = built->table();
-    for (const std::string& line : lines) {
+    aulat.reserve(lines.size());
+    for (std::string_view line : lines) {
         if (!isDataLine(line, "GEPA_AULAS.TXT"))
             continue;
         aulat.append();
-        aulat.setString("ABREV", trimmedField(line, 2, 10));
-        aulat.setString("NOMBRE", trimmedField(line, 86, 100));
-        aulat.setString("ABREVCORTA", trimmedField(line, 12, 4));
+        aulat.setString("ABREV", trimmedFieldView(line, 2, 10));
+        aulat.setString("NOMBRE", trimmedFieldView(line, 86, 100));
+        aulat.setString("ABREVCORTA", trimmedFieldView(line, 12, 4));
         aulat.post();
     }
     commitTable(ctx, *built);

@@ -3,6 +3,8 @@
 #include "conversion/builders.h"
 #include "gepafiles/file_finder.h"
 
+#include <chrono>
+
 namespace tt {
 
 namespace {
@@ -33,8 +35,14 @@ RunEnd runConversion(const std::string& folder, TableStore& store, UserInterface
         BusyScope busy(ui);
         state.estadoProceso = 1;
         try {
-            for (Builder builder : kBuilders)
+            for (Builder builder : kBuilders) {
+                const auto start = std::chrono::steady_clock::now();
+                const std::size_t writtenBefore = state.written.size();
                 builder(ctx);
+                if (state.written.size() > writtenBefore)
+                    state.written.back().seconds =
+                        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+            }
         } catch (...) {
             // An error ended the run: Vestrano must not read it as a success.
             state.estadoProceso = -1;

@@ -30,19 +30,23 @@ void ConvertirGrupos(BuilderContext& ctx)
 
     auto built = ctx.store.buildTable("GRUPOST", kGruposFields);
     Table& grupost = built->table();
-    for (const std::string& line : lines) {
+    grupost.reserve(lines.size());
+    for (std::string_view line : lines) {
         // GEPA heads this file with the name GEPA_GRUPOS.TXT, with a final S.
         if (!isDataLine(line, "GEPA_GRUPOS.TXT"))
             continue;
-        const std::string unidad = trimmedField(line, 2, 10);
-        const std::string turno = trimmedField(line, 35, 3);
-        std::string nivel = trimmedField(line, 16, 3);
-        const std::string curso = trimmedField(line, 22, 3);
-        const std::string grupo = unidad.empty() ? std::string() : unidad.substr(unidad.size() - 1);
+        const std::string_view unidad = trimmedFieldView(line, 2, 10);
+        const std::string_view turno = trimmedFieldView(line, 35, 3);
+        std::string_view nivel = trimmedFieldView(line, 16, 3);
+        const std::string_view curso = trimmedFieldView(line, 22, 3);
+        const std::string_view grupo = unidad.empty() ? std::string_view() : unidad.substr(unidad.size() - 1);
         if (nivel.empty())
             nivel = "NIV";
-        const std::string descrip = "(" + trimmedField(line, 25, 10) + ") " + turno + " " + nivel + " " +
-                                    curso + " " + grupo;
+        std::string descrip = "(";
+        for (std::string_view part : {trimmedFieldView(line, 25, 10), std::string_view(") "), turno,
+                                      std::string_view(" "), nivel, std::string_view(" "), curso,
+                                      std::string_view(" "), grupo})
+            descrip += part;
 
         grupost.append();
         grupost.setString("ABREV", unidad);

@@ -28,17 +28,17 @@ void ConvertirProfesores(BuilderContext& ctx)
     auto built = ctx.store.buildTable("PROFT", kProfesoresFields);
     Table& proft = built->table();
     CodeList codes;
-    for (const std::string& line : lines) {
+    proft.reserve(lines.size());
+    for (std::string_view line : lines) {
         if (!isDataLine(line, "GEPA_PROF.TXT"))
             continue;
-        const std::string code = trimmedField(line, 2, 4);
-        if (codes.contains(code))
-            continue;
-        codes.add(code);
+        const std::string_view code = trimmedFieldView(line, 2, 4);
+        if (!codes.addIfAbsent(code))
+            continue;  // the first line with a code wins
         proft.append();
         proft.setString("ABREV", code);
-        proft.setString("NOMBRE", trimmedField(line, 6, 90));
-        proft.setString("DEPART", trimmedField(line, 96, 50));
+        proft.setString("NOMBRE", trimmedFieldView(line, 6, 90));
+        proft.setString("DEPART", trimmedFieldView(line, 96, 50));
         proft.post();
     }
     commitTable(ctx, *built);

@@ -10,6 +10,7 @@ namespace tt {
 struct TableSummary {
     std::string table;
     std::size_t records = 0;
+    double seconds = 0;  // how long its builder (or the export) took
 };
 
 // What a run shares with the window that started it.

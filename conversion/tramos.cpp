@@ -23,22 +23,22 @@ const std::vector<FieldDef> kTramosFields = {
     {"MINUTOS", FieldKind::String, 8},
 };
 
-void addSlots(Table& tramos, SortedCodeList& startTimes, const std::vector<std::string>& lines)
+void addSlots(Table& tramos, SortedCodeList& startTimes, const TextLines& lines)
 {
-    for (const std::string& line : lines) {
+    for (std::string_view line : lines) {
         if (!isDataLine(line, "GEPA_SESIONES.TXT"))
             continue;
-        const std::string start = trimmedField(line, 10, 4);
-        const std::string end = trimmedField(line, 14, 4);
+        const std::string_view start = trimmedFieldView(line, 10, 4);
+        const std::string_view end = trimmedFieldView(line, 14, 4);
         startTimes.add(start);
         // The end time is read first, so a line with both times bad names the end time.
         const std::int64_t endTime = parseInteger(end);
         const std::int64_t minutes = endTime - parseInteger(start) - 40;
 
         tramos.append();
-        tramos.setString("DIA", trimmedField(line, 9, 1));
+        tramos.setString("DIA", trimmedFieldView(line, 9, 1));
         tramos.setString("HORA", start);
-        tramos.setString("CODDIHO", trimmedField(line, 5, 4));
+        tramos.setString("CODDIHO", trimmedFieldView(line, 5, 4));
         tramos.setString("HORADESDE", start);
         tramos.setString("HORAHASTA", end);
         tramos.setString("MINUTOS", formatInteger(minutes));

@@ -25,9 +25,14 @@ std::string_view cutField(std::string_view line, std::size_t p, std::size_t n)
     return line.substr(start, n);
 }
 
+std::string_view trimmedFieldView(std::string_view line, std::size_t p, std::size_t n)
+{
+    return trimControl(cutField(line, p, n));
+}
+
 std::string trimmedField(std::string_view line, std::size_t p, std::size_t n)
 {
-    return std::string(trimControl(cutField(line, p, n)));
+    return std::string(trimmedFieldView(line, p, n));
 }
 
 LineKind classifyLine(std::string_view line, std::string_view upperFileName)

@@ -11,6 +11,8 @@ std::string_view cutField(std::string_view line, std::size_t p, std::size_t n);
 
 // cutField, then bytes 0 to 32 removed from both ends.
 std::string trimmedField(std::string_view line, std::size_t p, std::size_t n);
+// The same, as a view into the line.
+std::string_view trimmedFieldView(std::string_view line, std::size_t p, std::size_t n);
 
 enum class LineKind { Header, Trailer, Named, Data };
 

@@ -1,9 +1,11 @@
 #include "gepafiles/line_reading.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <sys/stat.h>
 
 #include "text/error.h"
 
@@ -33,85 +35,88 @@ std::string reasonInSpanish(int error)
     throw Error("No se puede leer el archivo " + path + " (" + reasonInSpanish(error) + ")");
 }
 
-// The whole file as bytes, read in binary.
+// The whole file as bytes, read in binary, into one buffer of its size.
 std::string readWholeFile(const std::string& path)
 {
     FileHandle file(std::fopen(path.c_str(), "rb"));
     if (!file)
         throwUnreadable(path, errno);
+    struct stat info {};
+    if (::fstat(::fileno(file.get()), &info) != 0)
+        throwUnreadable(path, errno);
+    if (S_ISDIR(info.st_mode))
+        throwUnreadable(path, EISDIR);
     std::string bytes;
-    char buffer[1 << 16];
-    for (;;) {
-        const std::size_t count = std::fread(buffer, 1, sizeof buffer, file.get());
-        bytes.append(buffer, count);
-        if (count < sizeof buffer)
-            break;
+    if (info.st_size > 0)
+        bytes.resize(static_cast<std::size_t>(info.st_size));
+    std::size_t filled = std::fread(bytes.data(), 1, bytes.size(), file.get());
+    // A file that grew meanwhile, or one whose size the system does not tell.
+    char more[1 << 16];
+    for (std::size_t count; !std::ferror(file.get()) && (count = std::fread(more, 1, sizeof more, file.get())) > 0;) {
+        bytes.resize(filled);
+        bytes.append(more, count);
+        filled = bytes.size();
     }
     if (std::ferror(file.get()))
         throwUnreadable(path, errno);
+    bytes.resize(filled);
     return bytes;
 }
 
 // The bytes before the first `stop` byte, or all of them.
-std::string_view cutAt(std::string_view bytes, char stop)
+std::size_t lengthBefore(const std::string& bytes, char stop)
 {
     const std::size_t at = bytes.find(stop);
-    return at == std::string_view::npos ? bytes : bytes.substr(0, at);
-}
-
-// A text-file line: its bytes without any CR, since a CR before LF is part
-// of the line end and any other CR is dropped.
-std::string withoutCarriageReturns(std::string_view segment)
-{
-    std::string line;
-    line.reserve(segment.size());
-    for (char c : segment) {
-        if (c != '\r')
-            line += c;
-    }
-    return line;
+    return at == std::string::npos ? bytes.size() : at;
 }
 
 }  // namespace
 
-std::vector<std::string> splitTextFileLines(std::string_view bytes)
+TextLines splitTextFileLines(std::string bytes)
 {
-    const std::string_view text = cutAt(bytes, kEndOfFile);
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos)
-            end = text.size();  // a last line without its line end
-        lines.push_back(withoutCarriageReturns(text.substr(start, end - start)));
-        start = end + 1;
+    auto buffer = std::make_unique<std::string>(std::move(bytes));
+    char* const text = buffer->data();
+    const std::size_t size = lengthBefore(*buffer, kEndOfFile);
+    std::vector<std::string_view> lines;
+    lines.reserve(static_cast<std::size_t>(std::count(text, text + size, '\n')) + 1);
+    // Each line is moved left in place over the CRs dropped before it: a
+    // CR before LF belongs to the line end, and any other CR is dropped.
+    std::size_t write = 0;
+    for (std::size_t read = 0; read < size;) {
+        const std::size_t lineStart = write;
+        for (; read < size && text[read] != '\n'; ++read)
+            if (text[read] != '\r')
+                text[write++] = text[read];
+        lines.emplace_back(text + lineStart, write - lineStart);
+        ++read;  // past the LF, or past the end for a last line without one
     }
-    return lines;
+    return TextLines(std::move(buffer), std::move(lines));
 }
 
-std::vector<std::string> splitListLines(std::string_view bytes)
+TextLines splitListLines(std::string bytes)
 {
-    const std::string_view text = cutAt(bytes, '\0');
-    std::vector<std::string> lines;
+    auto buffer = std::make_unique<std::string>(std::move(bytes));
+    const std::string_view text(buffer->data(), lengthBefore(*buffer, '\0'));
+    std::vector<std::string_view> lines;
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t end = text.find_first_of("\r\n", start);
         if (end == std::string_view::npos)
             end = text.size();
-        lines.emplace_back(text.substr(start, end - start));
+        lines.push_back(text.substr(start, end - start));
         if (end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n')
             ++end;
         start = end + 1;
     }
-    return lines;
+    return TextLines(std::move(buffer), std::move(lines));
 }
 
-std::vector<std::string> readTextFileLines(const std::string& path)
+TextLines readTextFileLines(const std::string& path)
 {
     return splitTextFileLines(readWholeFile(path));
 }
 
-std::vector<std::string> readListLines(const std::string& path)
+TextLines readListLines(const std::string& path)
 {
     return splitListLines(readWholeFile(path));
 }

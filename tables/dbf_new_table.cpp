@@ -68,7 +68,7 @@ void DbfNewTable::commit()
         throw Error("La tabla " + name_ + " ya se guard\xF3");
     table_.post();
     DiskFile& file = temporary_.file;
-    if (!file.rewrite(table_.fileBytes()) || !file.sync())
+    if (!file.rewrite({table_.fileHeader(), table_.recordBytes(), DbfTable::kFileEnd}) || !file.sync())
         throw Error("No se puede escribir la tabla " + name_ + " en " + folder_ + ": " + file.failure());
     file.close();
 

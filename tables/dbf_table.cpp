@@ -12,7 +12,6 @@ namespace tt {
 namespace {
 
 constexpr char kDeletedFlag = '*';
-constexpr char kEndOfFile = 0x1A;
 
 }  // namespace
 
@@ -109,6 +108,11 @@ void DbfTable::requireCurrent() const
     requireOpen();
     if (current_ >= storedRecords())
         throw Error("La tabla " + name_ + " no tiene registro actual");
+}
+
+void DbfTable::reserve(std::size_t records)
+{
+    content_.records.reserve(content_.records.size() + records * content_.recordLength);
 }
 
 void DbfTable::append()
@@ -232,25 +236,27 @@ bool DbfTable::locate(std::string_view field, std::string_view value)
     return false;
 }
 
-std::string DbfTable::fileBytes() const
+std::string DbfTable::fileHeader() const
 {
     const auto count = static_cast<std::uint32_t>(storedRecords());
-    std::string bytes;
-    if (content_.header.empty()) {
-        bytes = makeDbfHeader(content_.fields, content_.recordLength, count, today());
-    } else {
-        bytes = content_.header;
-        stampDbfHeader(bytes, count, today());
-    }
-    bytes.reserve(bytes.size() + content_.records.size() + 1);
-    bytes += content_.records;
-    bytes += kEndOfFile;
+    if (content_.header.empty())
+        return makeDbfHeader(content_.fields, content_.recordLength, count, today());
+    std::string header = content_.header;
+    stampDbfHeader(header, count, today());
+    return header;
+}
+
+std::string DbfTable::fileBytes() const
+{
+    std::string bytes = fileHeader();
+    bytes += recordBytes();
+    bytes += kFileEnd;
     return bytes;
 }
 
 void DbfTable::writeBack()
 {
-    if (!file_.rewrite(fileBytes()) || !file_.sync())
+    if (!file_.rewrite({fileHeader(), recordBytes(), kFileEnd}) || !file_.sync())
         throw Error("No se puede guardar la tabla " + name_ + " (" + path_ + "): " + file_.failure());
 }
 

@@ -34,6 +34,7 @@ public:
     std::size_t recordCount() const override { return liveRecords_; }
     bool hasField(std::string_view field) const override;
 
+    void reserve(std::size_t records) override;
     void append() override;
     void edit() override;
     void post() override;
@@ -53,8 +54,12 @@ public:
 
     void close() override;
 
-    // The complete file for the table as it stands: header of today,
-    // records and the end-of-file byte.
+    // The file for the table as it stands, in its parts: the header of
+    // today, then the records (a view into the table), then the end-of-file
+    // byte. Written in parts, the records need no copy.
+    std::string fileHeader() const;
+    std::string_view recordBytes() const { return content_.records; }
+    static constexpr std::string_view kFileEnd = "\x1A";
     std::string fileBytes() const;
 
 private:

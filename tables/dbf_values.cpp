@@ -368,7 +368,8 @@ void writeText(const FieldPlace& place, char* bytes, std::string_view value)
     const char type = place.field.type;
     if (type == 'C') {
         const std::size_t kept = value.size() < width ? value.size() : width;
-        std::memcpy(bytes, value.data(), kept);
+        if (kept > 0)  // an empty view may have no data pointer at all
+            std::memcpy(bytes, value.data(), kept);
         std::memset(bytes + kept, ' ', width - kept);
         return;
     }

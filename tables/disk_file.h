@@ -4,6 +4,7 @@
 // calls live in one source file per system (disk_file_posix.cpp here), so
 // the rest of the table code does not depend on them.
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -30,8 +31,8 @@ public:
     // (then busy() is true) or on failure.
     bool tryLock(LockKind kind);
     bool readAll(std::string& bytes);
-    // Replaces the whole content of the file with the bytes.
-    bool rewrite(std::string_view bytes);
+    // Replaces the whole content of the file with the parts, one after another.
+    bool rewrite(std::initializer_list<std::string_view> parts);
     bool sync();
     void close();
 

@@ -129,19 +129,23 @@ bool DiskFile::readAll(std::string& bytes)
     return true;
 }
 
-bool DiskFile::rewrite(std::string_view bytes)
+bool DiskFile::rewrite(std::initializer_list<std::string_view> parts)
 {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t put = ::pwrite(handle_, bytes.data() + done, bytes.size() - done,
-                                     static_cast<off_t>(done));
-        if (put < 0 && errno == EINTR)
-            continue;
-        if (put < 0)
-            return fail();
-        done += static_cast<std::size_t>(put);
+    std::size_t offset = 0;
+    for (std::string_view bytes : parts) {
+        std::size_t done = 0;
+        while (done < bytes.size()) {
+            const ssize_t put = ::pwrite(handle_, bytes.data() + done, bytes.size() - done,
+                                         static_cast<off_t>(offset + done));
+            if (put < 0 && errno == EINTR)
+                continue;
+            if (put < 0)
+                return fail();
+            done += static_cast<std::size_t>(put);
+        }
+        offset += done;
     }
-    if (::ftruncate(handle_, static_cast<off_t>(bytes.size())) != 0)
+    if (::ftruncate(handle_, static_cast<off_t>(offset)) != 0)
         return fail();
     return true;
 }

@@ -31,6 +31,10 @@ public:
     virtual std::size_t recordCount() const = 0;
     virtual bool hasField(std::string_view field) const = 0;
 
+    // Room for this many more records, so that appending them does not
+    // move the records again and again. Only a hint.
+    virtual void reserve(std::size_t records) { (void)records; }
+
     // A new empty record at the end becomes current and editable.
     virtual void append() = 0;
     // The current record becomes editable.

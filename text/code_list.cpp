@@ -95,6 +95,16 @@ void CodeList::add(std::string_view value)
     items_.emplace_back(value);
 }
 
+bool CodeList::addIfAbsent(std::string_view value)
+{
+    const std::string_view key = comparison_.sortKeyView(value);
+    if (firstByKey_.find(key) != firstByKey_.end())
+        return false;
+    firstByKey_.emplace(std::string(key), items_.size());
+    items_.emplace_back(value);
+    return true;
+}
+
 std::optional<std::size_t> CodeList::find(std::string_view value) const
 {
     const auto found = firstByKey_.find(comparison_.sortKeyView(value));

@@ -46,6 +46,9 @@ public:
     void add(std::string_view value);
     std::optional<std::size_t> find(std::string_view value) const;
     bool contains(std::string_view value) const { return find(value).has_value(); }
+    // Adds the value unless an equal one is already there; answers whether
+    // it was added. One sort key instead of the two of contains and add.
+    bool addIfAbsent(std::string_view value);
     std::size_t size() const { return items_.size(); }
     const std::string& operator[](std::size_t i) const { return items_[i]; }
 

@@ -10,11 +10,11 @@
 #include "gepafiles/gepa_line.h"
 #include "gepafiles/line_reading.h"
 #include "text/error.h"
-#include "text/tuple_key.h"
+#include "text/first_index_map.h"
 #include "timetable/gepa_horario_lines.h"
 
+#include <chrono>
 #include <initializer_list>
-#include <unordered_map>
 
 namespace tt {
 
@@ -31,7 +31,7 @@ namespace {
 constexpr const char* kHorarioFile = "GEPA_HORARIO.TXT";
 
 // A GEPA file that the export reads without testing for it first.
-std::vector<std::string> loadInput(const std::string& ruta, const std::string& name)
+TextLines loadInput(const std::string& ruta, const std::string& name)
 {
     const auto path = findFile(ruta, name);
     if (!path)
@@ -42,7 +42,7 @@ std::vector<std::string> loadInput(const std::string& ruta, const std::string& n
 // Columns 52-59 of the subjects file's first "0" line, as they stand.
 std::string readSchoolCode(const std::string& ruta)
 {
-    for (const std::string& line : loadInput(ruta, "gepa_asignat.txt"))
+    for (std::string_view line : loadInput(ruta, "gepa_asignat.txt"))
         if (!line.empty() && line[0] == '0')
             return std::string(cutField(line, 52, 8));
     return {};
@@ -78,26 +78,44 @@ std::unique_ptr<Table> openExclusive(TableStore& store, const std::string& name,
     return table;
 }
 
+// A key of one or more texts, in a buffer used again for every lookup.
+class LookupKey {
+public:
+    std::string_view of(std::initializer_list<std::string_view> parts)
+    {
+        key_.clear();
+        for (std::string_view part : parts)
+            appendKeyPart(key_, part);
+        return key_;
+    }
+
+private:
+    std::string key_;
+};
+
 // The value field of the first record of every key.
 class FirstRecordLookup {
 public:
     FirstRecordLookup(Table& table, std::initializer_list<const char*> keyFields, const char* valueField)
     {
+        std::string key;
         for (table.first(); !table.atEnd(); table.next()) {
-            std::string key;
+            key.clear();
             for (const char* field : keyFields)
-                key += tupleKey({table.getString(field)});
-            values_.try_emplace(std::move(key), table.getString(valueField));
+                appendKeyPart(key, table.getString(field));
+            if (index_.insert(key, values_.size()))
+                values_.push_back(table.getString(valueField));
         }
     }
-    const std::string* find(const std::string& key) const
+    const std::string* find(std::string_view key) const
     {
-        const auto found = values_.find(key);
-        return found == values_.end() ? nullptr : &found->second;
+        const auto position = index_.find(key);
+        return position ? &values_[*position] : nullptr;
     }
 
 private:
-    std::unordered_map<std::string, std::string> values_;
+    FirstIndexMap index_;
+    std::vector<std::string> values_;
 };
 
 struct WorkingTables {
@@ -120,9 +138,9 @@ WorkingTables openWorkingTables(TableStore& store)
 
 // The found record's short code, even when empty; else the first four
 // characters of the value.
-std::string_view shortCode(const FirstRecordLookup& lookup, const std::string& value)
+std::string_view shortCode(const FirstRecordLookup& lookup, LookupKey& key, const std::string& value)
 {
-    if (const std::string* found = lookup.find(tupleKey({value})))
+    if (const std::string* found = lookup.find(key.of({value})))
         return *found;
     return std::string_view(value).substr(0, 4);
 }
@@ -138,23 +156,27 @@ std::size_t appendDetailLines(std::string& out, WorkingTables& t, bool byLetter)
     static const std::string kDefaultTask = "LEC";
 
     std::size_t count = 0;
+    LookupKey key;
     Table& soluc = *t.soluc;
+    out.reserve(out.size() + soluc.recordCount() * 28 + 128);
     for (soluc.first(); !soluc.atEnd(); soluc.next()) {
         if (soluc.getInteger("DIA") == 0)
             continue;
         const std::string hora = soluc.getString("HORA");
         const std::string dia = soluc.getString("DIA");
         const std::string_view day = byLetter ? dayLetter(dia) : std::string_view(dia);
-        const std::string* slot = slots.find(tupleKey({day}) + tupleKey({hora}));
+        const std::string* slot = slots.find(key.of({day, hora}));
         const std::string prof = soluc.getString("PROF");
         const std::string grupo = soluc.getString("CODGRUPO");
         const std::string tarea = soluc.getString("TAREA");
         const std::string asig = soluc.getString("ASIG");
         const std::string aula = soluc.getString("AULA");
-        const std::string* task = tasks.find(tupleKey({tarea}));
+        const std::string* task = tasks.find(key.of({tarea}));
+        const std::string_view groupCode = shortCode(groups, key, grupo);
+        const std::string_view roomCode = shortCode(rooms, key, aula);
 
-        out += horarioDetail({slot ? *slot : kNoSlot, day, prof, shortCode(groups, grupo),
-                              task ? *task : kDefaultTask, asig, shortCode(rooms, aula)});
+        out += horarioDetail({slot ? *slot : kNoSlot, day, prof, groupCode, task ? *task : kDefaultTask, asig,
+                              roomCode});
         out += "\r\n";
         ++count;
     }
@@ -201,8 +223,10 @@ RunEnd runTimetableExport(const std::string& folder, TableStore& store, UserInte
     }
     {
         BusyScope busy(ui);
+        const auto start = std::chrono::steady_clock::now();
         const std::size_t details = writeHorario(ruta, store, clock);
-        state.written.push_back({kHorarioFile, details});
+        state.written.push_back(
+            {kHorarioFile, details, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count()});
     }
     state.estadoProceso = 1;
     ui.showMessage("Proceso finalizado");

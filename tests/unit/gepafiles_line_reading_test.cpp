@@ -42,7 +42,7 @@ TEST(GepaTextFileLines, SplitsAtLfAndCrLfAndDropsLoneCr)
         {"\xF1\t \n", {"\xF1\t "}, "line bytes kept as they are"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(tt::splitTextFileLines(c.bytes), c.lines) << c.what;
+        EXPECT_EQ(tt::splitTextFileLines(c.bytes).toStrings(), c.lines) << c.what;
 }
 
 TEST(GepaListLines, SplitsAtCrLfLfAndLoneCr)
@@ -65,7 +65,7 @@ TEST(GepaListLines, SplitsAtCrLfLfAndLoneCr)
         {" x \t", {" x \t"}, "blanks kept"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(tt::splitListLines(c.bytes), c.lines) << c.what;
+        EXPECT_EQ(tt::splitListLines(c.bytes).toStrings(), c.lines) << c.what;
 }
 
 TEST(GepaReadLines, ReadsRealFilesInBinary)
@@ -73,8 +73,8 @@ TEST(GepaReadLines, ReadsRealFilesInBinary)
     const tt::testing::TempFolder folder;
     const std::string bytes = "0CABECERA\r\n1uno\r\n1dos\rsigue\n1tres\n9\x1A" "basura\n";
     const std::string path = folder.write("gepa.txt", bytes);
-    EXPECT_EQ(tt::readTextFileLines(path), (Lines{"0CABECERA", "1uno", "1dossigue", "1tres", "9"}));
-    EXPECT_EQ(tt::readListLines(path),
+    EXPECT_EQ(tt::readTextFileLines(path).toStrings(), (Lines{"0CABECERA", "1uno", "1dossigue", "1tres", "9"}));
+    EXPECT_EQ(tt::readListLines(path).toStrings(),
               (Lines{"0CABECERA", "1uno", "1dos", "sigue", "1tres", "9\x1A" "basura"}));
 }
 
@@ -85,11 +85,11 @@ TEST(GepaReadLines, ReadsALargeFileWhole)
     for (int i = 0; i < 20000; ++i)
         bytes += "1" + std::to_string(i) + std::string(40, ' ') + "\r\n";
     const std::string path = folder.write("grande.txt", bytes);
-    const Lines lines = tt::readTextFileLines(path);
+    const Lines lines = tt::readTextFileLines(path).toStrings();
     ASSERT_EQ(lines.size(), 20000u);
     EXPECT_EQ(lines.front(), "10" + std::string(40, ' '));
     EXPECT_EQ(lines.back(), "119999" + std::string(40, ' '));
-    EXPECT_EQ(tt::readListLines(path), lines);
+    EXPECT_EQ(tt::readListLines(path).toStrings(), lines);
 }
 
 TEST(GepaReadLines, EmptyFileGivesNoLines)
@@ -126,11 +126,11 @@ TEST(GepaReadLines, UnreadableFileIsAnErrorNamingIt)
 
 TEST(GepaReadLines, SampleSchoolFileWithALoneCr)
 {
-    const std::string path = "/work/shared/samples/escuela-pequena/gepa_sesiones.txt";
+    const std::string path = std::string(TT_TEST_DATA_DIR) + "/../../../shared/samples/escuela-pequena/gepa_sesiones.txt";
     if (!std::filesystem::exists(path))
         GTEST_SKIP() << "sample school not present";
-    const Lines textLines = tt::readTextFileLines(path);
-    const Lines listLines = tt::readListLines(path);
+    const Lines textLines = tt::readTextFileLines(path).toStrings();
+    const Lines listLines = tt::readListLines(path).toStrings();
     // The file has 24 LF line ends and 8 lone CRs, the first inside line 3.
     ASSERT_EQ(textLines.size(), 24u);
     ASSERT_EQ(listLines.size(), 32u);
