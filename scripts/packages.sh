@@ -16,9 +16,11 @@ ensure_packages() {
   "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# What building the program needs.
+# What building and running the program needs (python3-dbf: the SOLUC of the
+# example school).
 BUILD_PACKAGES=(build-essential cmake ninja-build pkg-config libicu-dev
-                qt6-base-dev qt6-translations-l10n libchm-dev fp-utils)
+                qt6-base-dev qt6-translations-l10n libxcb1-dev libchm-dev fp-utils
+                python3 python3-dbf)
 # What the tests need on top of that.
 TEST_PACKAGES=(googletest libgtest-dev python3 python3-dbfread python3-dbf
                xvfb xauth x11-utils xdotool imagemagick)
