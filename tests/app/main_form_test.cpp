@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -191,6 +192,7 @@ private slots:
     void timetableExport();
     void aTimetableExportEndedByAnErrorLeavesTheWindowUsable();
 
+    void theExampleSchoolGoesBothWays();
     void enterClicksTheFirstDefaultButton_data();
     void enterClicksTheFirstDefaultButton();
     void enterOpensTheFolderWhenNoButtonTakesIt();
@@ -509,6 +511,45 @@ void MainFormTest::aTimetableExportEndedByAnErrorLeavesTheWindowUsable()
     QCOMPARE(rig.horario(), QByteArray("<none>"));
     QVERIFY(form.close());
     QCOMPARE(rig.ini(), statusFile("0"));
+#endif
+}
+
+void MainFormTest::theExampleSchoolGoesBothWays()
+{
+#if !TT_HAVE_TIMETABLE_EXPORT
+    QSKIP("the timetable export is not built in");
+#else
+    const QString examples = qEnvironmentVariable("TT_EXAMPLES_DIR");
+    QVERIFY(!examples.isEmpty());
+    FormRig rig;
+    const QDir school(examples + QStringLiteral("/escuela-ejemplo"));
+    const QStringList files = school.entryList(QDir::Files);
+    QCOMPARE(files.size(), 8);
+    for (const QString& name : files)
+        QVERIFY(QFile::copy(school.filePath(name), QDir(rig.gepa()).filePath(name)));
+
+    // Every file is there and well formed: no message but the last.
+    TMForm& exportar = rig.open(kEmbeddedExportar);
+    rig.button("BExportar")->click();
+    QCOMPARE(rig.boxes.shown, QStringList{QStringLiteral("info: Proceso finalizado")});
+    QVERIFY(!exportar.isVisible());
+    QCOMPARE(rig.ini(), statusFile("1"));
+
+    // Vestrano's solution, written by the example's own generator.
+    QCOMPARE(QProcess::execute(QStringLiteral("/usr/bin/python3"),
+                               {examples + QStringLiteral("/crear_soluc.py"), rig.vtemp()}),
+             0);
+    rig.boxes.shown.clear();
+    rig.open(kEmbeddedImportar);
+    rig.button("BImportar")->click();
+    QCOMPARE(rig.boxes.shown, QStringList{QStringLiteral("info: Proceso finalizado")});
+    const QList<QByteArray> lines = rig.horario().split('\n');
+    // Header, 3 groups x 5 days x 6 hours, the guard duty, trailer, and
+    // the empty rest after the last line end.
+    QCOMPARE(lines.size(), 1 + 90 + 1 + 1 + 1);
+    QVERIFY(lines[1].startsWith("100011P03 1A  LEC ING A101"));
+    QVERIFY(lines[91].startsWith("100041P06     GUA "));
+    QVERIFY(lines[92].endsWith("91\r"));
 #endif
 }
 
