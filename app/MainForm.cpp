@@ -286,12 +286,7 @@ void TMForm::BImportarClick()
 {
     runGuarded([this] {
         const std::string folder = QFile::encodeName(Directorios->currentFolder()).toStdString();
-#if TT_HAVE_TIMETABLE_EXPORT
         endRun(runTimetableExport(folder, services_.store, ui_, state_, services_.clock));
-#else
-        (void)folder;
-        throw Error("La exportaci\xF3n del horario a\xFAn no est\xE1 disponible");
-#endif
     });
 }
 

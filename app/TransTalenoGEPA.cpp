@@ -15,15 +15,6 @@
 
 namespace {
 
-#if !TT_HAVE_TIMETABLE_EXPORT
-// Stands in for the system clock until the timetable export is built in;
-// nothing asks it for the time then.
-class NoClock : public tt::Clock {
-public:
-    std::tm localNow() const override { return std::tm{}; }
-};
-#endif
-
 // The command line without the program name, as Windows-1252 bytes.
 std::vector<std::string> parametersOf(const QStringList& arguments)
 {
@@ -53,11 +44,7 @@ int main(int argc, char** argv)
     const std::unique_ptr<tt::app::WindowDocking> docking = tt::app::makePlatformDocking();
     const tt::app::ExecutableFolder programFolder;
     tt::DbfTableStore store(tt::defaultWorkingFolder());
-#if TT_HAVE_TIMETABLE_EXPORT
     const tt::SystemClock clock;
-#else
-    const NoClock clock;
-#endif
 
     tt::app::TMForm MForm(parametersOf(QCoreApplication::arguments()),
                           {messages, help, *docking, programFolder, store, clock});

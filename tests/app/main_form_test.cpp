@@ -431,10 +431,6 @@ void MainFormTest::missingFolder()
     QFETCH(QByteArray, button);
     QFETCH(bool, embedded);
     QFETCH(QByteArray, written);
-#if !TT_HAVE_TIMETABLE_EXPORT
-    if (button == "BImportar")
-        QSKIP("the timetable export is not built in");
-#endif
     FormRig rig;
     TMForm& form = rig.open(embedded ? std::vector<std::string>{"otra", "1A2B"} : std::vector<std::string>{});
     // The chosen folder goes away after it was chosen.
@@ -472,9 +468,6 @@ void MainFormTest::aRunEndedByAnErrorLeavesTheWindowUsable()
 
 void MainFormTest::timetableExport()
 {
-#if !TT_HAVE_TIMETABLE_EXPORT
-    QSKIP("the timetable export is not built in");
-#else
     FormRig rig;
     rig.writeSchool();
     // The conversion builds the working tables in one window, the export
@@ -490,14 +483,10 @@ void MainFormTest::timetableExport()
     QCOMPARE(rig.horario(), "0" + title + "\r\n" + "10001" "1" "P1  " "1A  " "    " "MAT " "A1  " "\r\n" + "9" + title + "1\r\n");
     QVERIFY(!form.isVisible());
     QCOMPARE(rig.ini(), statusFile("1"));
-#endif
 }
 
 void MainFormTest::aTimetableExportEndedByAnErrorLeavesTheWindowUsable()
 {
-#if !TT_HAVE_TIMETABLE_EXPORT
-    QSKIP("the timetable export is not built in");
-#else
     FormRig rig;
     rig.writeSchool();
     TMForm& form = rig.open(kEmbeddedImportar);
@@ -511,14 +500,10 @@ void MainFormTest::aTimetableExportEndedByAnErrorLeavesTheWindowUsable()
     QCOMPARE(rig.horario(), QByteArray("<none>"));
     QVERIFY(form.close());
     QCOMPARE(rig.ini(), statusFile("0"));
-#endif
 }
 
 void MainFormTest::theExampleSchoolGoesBothWays()
 {
-#if !TT_HAVE_TIMETABLE_EXPORT
-    QSKIP("the timetable export is not built in");
-#else
     const QString examples = qEnvironmentVariable("TT_EXAMPLES_DIR");
     QVERIFY(!examples.isEmpty());
     FormRig rig;
@@ -550,7 +535,6 @@ void MainFormTest::theExampleSchoolGoesBothWays()
     QVERIFY(lines[1].startsWith("100011P03 1A  LEC ING A101"));
     QVERIFY(lines[91].startsWith("100041P06     GUA "));
     QVERIFY(lines[92].endsWith("91\r"));
-#endif
 }
 
 void MainFormTest::enterClicksTheFirstDefaultButton_data()
