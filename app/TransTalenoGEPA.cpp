@@ -1,14 +1,15 @@
 // TransTalenoGEPA: the program with its one window, MForm.
 #include "app/MainForm.h"
 #include "app/message_boxes.h"
-#include "app/no_help_requests.h"
 #include "app/program_folder.h"
 #include "app/window_docking.h"
+#include "helpviewer/chm_help_requests.h"
 #include "tables/dbf_table_store.h"
 #include "tables/working_folder.h"
 #include "text/cp1252.h"
 
 #include <QApplication>
+#include <filesystem>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -38,11 +39,12 @@ int main(int argc, char** argv)
         QCoreApplication::installTranslator(&qtSpanish);
 
     tt::app::QtMessageBoxes messages;
-    tt::app::NoHelpRequests help;
     // Declared before the window: the window may be docked into the
     // foreign window that this object keeps.
     const std::unique_ptr<tt::app::WindowDocking> docking = tt::app::makePlatformDocking();
     const tt::app::ExecutableFolder programFolder;
+    // GEPA.chm is looked for beside the program.
+    tt::help::ChmHelpRequests help(std::filesystem::path(programFolder.path().toStdString()));
     tt::DbfTableStore store(tt::defaultWorkingFolder());
     const tt::SystemClock clock;
 
