@@ -20,6 +20,7 @@ const std::vector<FieldDef> kAsignaturasFields = {
 
 void addSubjects(Table& asignomt, CodeList& codes, const TextLines& lines)
 {
+    asignomt.reserve(lines.size());
     for (std::string_view line : lines) {
         if (!isDataLine(line, "GEPA_ASIGNAT.TXT"))
             continue;
@@ -37,6 +38,7 @@ void addSubjects(Table& asignomt, CodeList& codes, const TextLines& lines)
 
 void addActivities(Table& asignomt, CodeList& codes, const TextLines& lines)
 {
+    asignomt.reserve(lines.size());
     std::string key;
     for (std::string_view line : lines) {
         if (!isDataLine(line, "GEPA_ACTIVIDADES.TXT"))

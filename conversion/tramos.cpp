@@ -25,6 +25,7 @@ const std::vector<FieldDef> kTramosFields = {
 
 void addSlots(Table& tramos, SortedCodeList& startTimes, const TextLines& lines)
 {
+    tramos.reserve(lines.size());
     for (std::string_view line : lines) {
         if (!isDataLine(line, "GEPA_SESIONES.TXT"))
             continue;

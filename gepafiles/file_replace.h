@@ -4,10 +4,32 @@
 
 namespace tt {
 
-// Writes `bytes` to `path` as a whole or not at all: into a temporary file
-// in the same folder first, renamed over `path` only once it is complete
-// and on disk. On failure the old file stays as it was, no temporary file
-// remains, and tt::Error names the file.
+// A file written as a whole or not at all: the bytes go to a temporary
+// file in the same folder, renamed over `path` only by commit(), once they
+// are complete and on disk. Destroyed without commit(), it leaves the old
+// file as it was and no temporary file. Failures throw tt::Error naming
+// the file.
+class ReplacingFile {
+public:
+    explicit ReplacingFile(std::string path);
+    ~ReplacingFile();
+    ReplacingFile(const ReplacingFile&) = delete;
+    ReplacingFile& operator=(const ReplacingFile&) = delete;
+
+    void write(std::string_view bytes);  // buffered
+    void commit();
+
+private:
+    void flush();
+
+    std::string path_;
+    std::string temporaryPath_;
+    int fd_ = -1;
+    bool committed_ = false;
+    std::string buffer_;
+};
+
+// The whole file at once.
 void replaceFileContents(const std::string& path, std::string_view bytes);
 
 }  // namespace tt

@@ -36,7 +36,7 @@ std::string reasonInSpanish(int error)
 }
 
 // The whole file as bytes, read in binary, into one buffer of its size.
-std::string readWholeFile(const std::string& path)
+std::unique_ptr<ByteBuffer> readWholeFile(const std::string& path)
 {
     FileHandle file(std::fopen(path.c_str(), "rb"));
     if (!file)
@@ -46,35 +46,33 @@ std::string readWholeFile(const std::string& path)
         throwUnreadable(path, errno);
     if (S_ISDIR(info.st_mode))
         throwUnreadable(path, EISDIR);
-    std::string bytes;
+    auto bytes = std::make_unique<ByteBuffer>();
     if (info.st_size > 0)
-        bytes.resize(static_cast<std::size_t>(info.st_size));
-    std::size_t filled = std::fread(bytes.data(), 1, bytes.size(), file.get());
+        bytes->resize(static_cast<std::size_t>(info.st_size));
+    std::size_t filled = std::fread(bytes->data(), 1, bytes->size(), file.get());
     // A file that grew meanwhile, or one whose size the system does not tell.
     char more[1 << 16];
     for (std::size_t count; !std::ferror(file.get()) && (count = std::fread(more, 1, sizeof more, file.get())) > 0;) {
-        bytes.resize(filled);
-        bytes.append(more, count);
-        filled = bytes.size();
+        bytes->resize(filled);
+        bytes->append(more, count);
+        filled = bytes->size();
     }
     if (std::ferror(file.get()))
         throwUnreadable(path, errno);
-    bytes.resize(filled);
+    bytes->resize(filled);
     return bytes;
 }
 
-// The bytes before the first `stop` byte, or all of them.
-std::size_t lengthBefore(const std::string& bytes, char stop)
+// How many bytes come before the first `stop` byte.
+std::size_t lengthBefore(std::string_view bytes, char stop)
 {
     const std::size_t at = bytes.find(stop);
-    return at == std::string::npos ? bytes.size() : at;
+    return at == std::string_view::npos ? bytes.size() : at;
 }
 
-}  // namespace
-
-TextLines splitTextFileLines(std::string bytes)
+// The two ways of splitting, over a buffer that the lines keep.
+TextLines splitTextFile(std::unique_ptr<ByteBuffer> buffer)
 {
-    auto buffer = std::make_unique<std::string>(std::move(bytes));
     char* const text = buffer->data();
     const std::size_t size = lengthBefore(*buffer, kEndOfFile);
     std::vector<std::string_view> lines;
@@ -93,9 +91,8 @@ TextLines splitTextFileLines(std::string bytes)
     return TextLines(std::move(buffer), std::move(lines));
 }
 
-TextLines splitListLines(std::string bytes)
+TextLines splitList(std::unique_ptr<ByteBuffer> buffer)
 {
-    auto buffer = std::make_unique<std::string>(std::move(bytes));
     const std::string_view text(buffer->data(), lengthBefore(*buffer, '\0'));
     std::vector<std::string_view> lines;
     std::size_t start = 0;
@@ -111,14 +108,26 @@ TextLines splitListLines(std::string bytes)
     return TextLines(std::move(buffer), std::move(lines));
 }
 
+}  // namespace
+
+TextLines splitTextFileLines(std::string_view bytes)
+{
+    return splitTextFile(std::make_unique<ByteBuffer>(bytes));
+}
+
+TextLines splitListLines(std::string_view bytes)
+{
+    return splitList(std::make_unique<ByteBuffer>(bytes));
+}
+
 TextLines readTextFileLines(const std::string& path)
 {
-    return splitTextFileLines(readWholeFile(path));
+    return splitTextFile(readWholeFile(path));
 }
 
 TextLines readListLines(const std::string& path)
 {
-    return splitListLines(readWholeFile(path));
+    return splitList(readWholeFile(path));
 }
 
 }  // namespace tt

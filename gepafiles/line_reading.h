@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "text/large_buffer.h"
+
 namespace tt {
 
 // The lines of one file, as views into one buffer that they share: one
@@ -14,7 +16,7 @@ namespace tt {
 class TextLines {
 public:
     TextLines() = default;
-    TextLines(std::unique_ptr<std::string> buffer, std::vector<std::string_view> lines)
+    TextLines(std::unique_ptr<ByteBuffer> buffer, std::vector<std::string_view> lines)
         : buffer_(std::move(buffer)), lines_(std::move(lines))
     {
     }
@@ -28,7 +30,7 @@ public:
     std::vector<std::string> toStrings() const { return {lines_.begin(), lines_.end()}; }
 
 private:
-    std::unique_ptr<std::string> buffer_;  // the views point into it; a pointer, so that moves keep them valid
+    std::unique_ptr<ByteBuffer> buffer_;  // the views point into it; a pointer, so that moves keep them valid
     std::vector<std::string_view> lines_;
 };
 
@@ -44,7 +46,7 @@ TextLines readTextFileLines(const std::string& path);
 TextLines readListLines(const std::string& path);
 
 // The same rules over bytes already in memory.
-TextLines splitTextFileLines(std::string bytes);
-TextLines splitListLines(std::string bytes);
+TextLines splitTextFileLines(std::string_view bytes);
+TextLines splitListLines(std::string_view bytes);
 
 }  // namespace tt

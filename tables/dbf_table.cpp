@@ -49,7 +49,7 @@ DbfTable::~DbfTable()
 
 bool DbfTable::isDeleted(std::size_t record) const
 {
-    return content_.records[record * content_.recordLength] == kDeletedFlag;
+    return content_.records[recordOffset(record)] == kDeletedFlag;
 }
 
 std::size_t DbfTable::firstLiveFrom(std::size_t record) const
@@ -145,13 +145,13 @@ char* DbfTable::editableBytes(const DbfField& field)
 {
     if (!editing_)
         throw Error("La tabla " + name_ + " no tiene un registro en edici\xF3n (campo " + field.name + ")");
-    return content_.records.data() + current_ * content_.recordLength + field.offset;
+    return content_.records.data() + recordOffset(current_) + field.offset;
 }
 
 std::string_view DbfTable::currentBytes(const DbfField& field) const
 {
     requireCurrent();
-    return std::string_view(content_.records).substr(current_ * content_.recordLength + field.offset, field.width);
+    return std::string_view(content_.records).substr(recordOffset(current_) + field.offset, field.width);
 }
 
 void DbfTable::setString(std::string_view field, std::string_view value)
@@ -228,7 +228,7 @@ bool DbfTable::locate(std::string_view field, std::string_view value)
     for (std::size_t record = 0; record < stored; ++record) {
         if (isDeleted(record))
             continue;
-        if (textEquals(place, records.substr(record * content_.recordLength + found.offset, found.width), value)) {
+        if (textEquals(place, records.substr(recordOffset(record) + found.offset, found.width), value)) {
             current_ = record;
             return true;
         }

@@ -11,6 +11,7 @@
 #include "tables/dbf_layout.h"
 #include "tables/disk_file.h"
 #include "tables/table_store.h"
+#include "text/large_buffer.h"
 
 namespace tt {
 
@@ -19,7 +20,11 @@ struct DbfContent {
     std::vector<DbfField> fields;
     std::size_t recordLength = 0;
     std::string header;   // as read from the file; empty for a new table
-    std::string records;  // whole records, deletion flag first
+    // Whole records, deletion flag first, from recordsStart on. A table read
+    // from a file keeps the file's bytes here as read, header included, so
+    // that loading a large table copies nothing.
+    ByteBuffer records;
+    std::size_t recordsStart = 0;
 };
 
 class DbfTable : public Table {
@@ -58,12 +63,19 @@ public:
     // today, then the records (a view into the table), then the end-of-file
     // byte. Written in parts, the records need no copy.
     std::string fileHeader() const;
-    std::string_view recordBytes() const { return content_.records; }
+    std::string_view recordBytes() const { return std::string_view(content_.records).substr(content_.recordsStart); }
     static constexpr std::string_view kFileEnd = "\x1A";
     std::string fileBytes() const;
 
 private:
-    std::size_t storedRecords() const { return content_.records.size() / content_.recordLength; }
+    std::size_t storedRecords() const
+    {
+        return (content_.records.size() - content_.recordsStart) / content_.recordLength;
+    }
+    std::size_t recordOffset(std::size_t record) const
+    {
+        return content_.recordsStart + record * content_.recordLength;
+    }
     bool isDeleted(std::size_t record) const;
     std::size_t firstLiveFrom(std::size_t record) const;
     const DbfField* findField(std::string_view field) const;

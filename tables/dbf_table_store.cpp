@@ -39,7 +39,7 @@ DiskFile openLocked(const std::string& name, const std::string& path, Access acc
 // The table's fields and records from the bytes of its file. The record
 // count of the header is believed only as far as the file has whole
 // records for it.
-DbfContent contentOf(std::string bytes, const std::string& tableLabel)
+DbfContent contentOf(ByteBuffer bytes, const std::string& tableLabel)
 {
     const DbfLayout layout = parseDbfHeader(bytes, tableLabel);
     const std::size_t present = (bytes.size() - layout.headerLength) / layout.recordLength;
@@ -48,10 +48,10 @@ DbfContent contentOf(std::string bytes, const std::string& tableLabel)
     content.family = layout.family;
     content.fields = layout.fields;
     content.recordLength = layout.recordLength;
-    content.header = bytes.substr(0, layout.headerLength);
-    bytes.erase(0, layout.headerLength);
-    bytes.resize(records * layout.recordLength);
+    content.header = std::string(std::string_view(bytes).substr(0, layout.headerLength));
+    bytes.resize(layout.headerLength + records * layout.recordLength);  // what follows the records goes
     content.records = std::move(bytes);
+    content.recordsStart = layout.headerLength;
     return content;
 }
 
@@ -86,7 +86,7 @@ std::unique_ptr<Table> DbfTableStore::open(const std::string& name, Access acces
     if (!found)
         throw Error("No existe la tabla " + name + " (" + joinPath(folder_, fileName) + ")");
     DiskFile file = openLocked(name, *found, access, sharing);
-    std::string bytes;
+    ByteBuffer bytes;
     if (!file.readAll(bytes))
         throw Error("No se puede leer la tabla " + name + " (" + *found + "): " + file.failure());
     DbfContent content = contentOf(std::move(bytes), name + " (" + *found + ")");

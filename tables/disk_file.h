@@ -5,6 +5,8 @@
 // the rest of the table code does not depend on them.
 #include <cstdint>
 #include <initializer_list>
+
+#include "text/large_buffer.h"
 #include <string>
 #include <string_view>
 
@@ -30,7 +32,7 @@ public:
     // Takes the lock without waiting; false when another holder has it
     // (then busy() is true) or on failure.
     bool tryLock(LockKind kind);
-    bool readAll(std::string& bytes);
+    bool readAll(ByteBuffer& bytes);
     // Replaces the whole content of the file with the parts, one after another.
     bool rewrite(std::initializer_list<std::string_view> parts);
     bool sync();

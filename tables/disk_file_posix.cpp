@@ -107,7 +107,7 @@ bool DiskFile::tryLock(LockKind kind)
     return true;
 }
 
-bool DiskFile::readAll(std::string& bytes)
+bool DiskFile::readAll(ByteBuffer& bytes)
 {
     struct stat status {};
     if (::fstat(handle_, &status) != 0)

@@ -89,28 +89,21 @@ CodeList::CodeList() = default;
 
 void CodeList::add(std::string_view value)
 {
-    const std::string_view key = comparison_.sortKeyView(value);
-    if (firstByKey_.find(key) == firstByKey_.end())
-        firstByKey_.emplace(std::string(key), items_.size());
+    firstByKey_.insert(comparison_.sortKeyView(value), items_.size());
     items_.emplace_back(value);
 }
 
 bool CodeList::addIfAbsent(std::string_view value)
 {
-    const std::string_view key = comparison_.sortKeyView(value);
-    if (firstByKey_.find(key) != firstByKey_.end())
+    if (!firstByKey_.insert(comparison_.sortKeyView(value), items_.size()))
         return false;
-    firstByKey_.emplace(std::string(key), items_.size());
     items_.emplace_back(value);
     return true;
 }
 
 std::optional<std::size_t> CodeList::find(std::string_view value) const
 {
-    const auto found = firstByKey_.find(comparison_.sortKeyView(value));
-    if (found == firstByKey_.end())
-        return std::nullopt;
-    return found->second;
+    return firstByKey_.find(comparison_.sortKeyView(value));
 }
 
 SortedCodeList::SortedCodeList() = default;

@@ -8,8 +8,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
+
+#include "text/first_index_map.h"
 
 namespace tt {
 
@@ -53,14 +54,9 @@ public:
     const std::string& operator[](std::size_t i) const { return items_[i]; }
 
 private:
-    // Lets the map be searched with a std::string_view key.
-    struct KeyHash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view key) const { return std::hash<std::string_view>{}(key); }
-    };
     LocaleComparison comparison_;
     std::vector<std::string> items_;
-    std::unordered_map<std::string, std::size_t, KeyHash, std::equal_to<>> firstByKey_;
+    FirstIndexMap firstByKey_;  // sort key -> position of the first item with it
 };
 
 // A list kept in ascending order; adding a value it already holds does

@@ -47,9 +47,9 @@ std::string horarioTrailer(std::string_view schoolCode, const std::tm& time, std
     return headOrTail('9', schoolCode, time) + std::to_string(detailLines);
 }
 
-std::string horarioDetail(const HorarioEntry& entry)
+void appendHorarioDetail(std::string& line, const HorarioEntry& entry)
 {
-    std::string line = "1";
+    line += '1';
     RellenarCampo(line, entry.slotCode, 4);
     RellenarCampo(line, entry.day, 1);
     RellenarCampo(line, entry.teacher, 4);
@@ -57,7 +57,6 @@ std::string horarioDetail(const HorarioEntry& entry)
     RellenarCampo(line, entry.taskCode, 4);
     RellenarCampo(line, entry.subject, 4);
     RellenarCampo(line, entry.roomShortCode, 4);
-    return line;
 }
 
 }  // namespace tt

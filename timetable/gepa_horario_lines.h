@@ -27,6 +27,7 @@ struct HorarioEntry {
     std::string_view subject;
     std::string_view roomShortCode;
 };
-std::string horarioDetail(const HorarioEntry& entry);
+// Appends the detail line to `line`.
+void appendHorarioDetail(std::string& line, const HorarioEntry& entry);
 
 }  // namespace tt

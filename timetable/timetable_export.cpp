@@ -146,7 +146,7 @@ std::string_view shortCode(const FirstRecordLookup& lookup, LookupKey& key, cons
 }
 
 // The detail lines, each followed by CR LF; answers how many.
-std::size_t appendDetailLines(std::string& out, WorkingTables& t, bool byLetter)
+std::size_t writeDetailLines(ReplacingFile& out, WorkingTables& t, bool byLetter)
 {
     const FirstRecordLookup slots(*t.tramos, {"DIA", "HORA"}, "CODDIHO");
     const FirstRecordLookup groups(*t.grupos, {"ABREV"}, "ABREVCORTA");
@@ -158,7 +158,7 @@ std::size_t appendDetailLines(std::string& out, WorkingTables& t, bool byLetter)
     std::size_t count = 0;
     LookupKey key;
     Table& soluc = *t.soluc;
-    out.reserve(out.size() + soluc.recordCount() * 28 + 128);
+    std::string line;
     for (soluc.first(); !soluc.atEnd(); soluc.next()) {
         if (soluc.getInteger("DIA") == 0)
             continue;
@@ -175,9 +175,11 @@ std::size_t appendDetailLines(std::string& out, WorkingTables& t, bool byLetter)
         const std::string_view groupCode = shortCode(groups, key, grupo);
         const std::string_view roomCode = shortCode(rooms, key, aula);
 
-        out += horarioDetail({slot ? *slot : kNoSlot, day, prof, groupCode, task ? *task : kDefaultTask, asig,
-                              roomCode});
-        out += "\r\n";
+        line.clear();
+        appendHorarioDetail(line, {slot ? *slot : kNoSlot, day, prof, groupCode, task ? *task : kDefaultTask, asig,
+                                   roomCode});
+        line += "\r\n";
+        out.write(line);
         ++count;
     }
     return count;
@@ -198,14 +200,15 @@ std::size_t writeHorario(const std::string& ruta, TableStore& store, const Clock
     const std::string schoolCode = readSchoolCode(ruta);
     const bool byLetter = daysByLetter(ruta);
 
-    std::string out = horarioHeader(schoolCode, clock.localNow()) + "\r\n";
+    ReplacingFile out(horarioPath(ruta));
+    out.write(horarioHeader(schoolCode, clock.localNow()) + "\r\n");
     std::size_t details = 0;
     {
         WorkingTables tables = openWorkingTables(store);
-        details = appendDetailLines(out, tables, byLetter);
+        details = writeDetailLines(out, tables, byLetter);
     }
-    out += horarioTrailer(schoolCode, clock.localNow(), details) + "\r\n";
-    replaceFileContents(horarioPath(ruta), out);
+    out.write(horarioTrailer(schoolCode, clock.localNow(), details) + "\r\n");
+    out.commit();
     return details;
 }
 
