@@ -9,7 +9,13 @@
 #include <iostream>
 #include <string>
 
+#include "school_codes.h"
+
 namespace {
+
+using bench::code;
+using bench::fixed;
+using bench::groupCode;
 
 // A small fixed-seed generator, so that the school is the same every time.
 class Random {
@@ -24,23 +30,6 @@ public:
 private:
     std::uint64_t state_ = 20261211;
 };
-
-std::string fixed(const std::string& value, std::size_t width)
-{
-    std::string out = value.substr(0, width);
-    out.resize(width, ' ');
-    return out;
-}
-
-// Base-36 code of `n`, `width` characters with leading zeros.
-std::string code(std::uint32_t n, std::size_t width)
-{
-    static const char digits[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
-    std::string out(width, '0');
-    for (std::size_t i = width; i-- > 0 && n > 0; n /= 36)
-        out[i] = digits[n % 36];
-    return out;
-}
 
 std::string words(Random& random, std::size_t width)
 {
@@ -97,7 +86,7 @@ void writeSchool(const std::string& folder, std::uint32_t scale)
     {
         GepaFile file(folder, "GEPA_GRUPO.TXT", "GEPA_GRUPOS.TXT");
         for (std::uint32_t i = 0; i < groups; ++i)
-            file.line("1" + fixed("G" + code(i, 5) + static_cast<char>('A' + i % 6), 10) + code(i, 4) +
+            file.line("1" + fixed(groupCode(i), 10) + code(i, 4) +
                       fixed(kNiveles[i % 4], 3) + "   " + fixed(kCursos[i / 4 % 4], 3) + words(random, 10) +
                       fixed(i % 2 ? "M" : "T", 3));
     }
@@ -115,7 +104,7 @@ void writeSchool(const std::string& folder, std::uint32_t scale)
         GepaFile file(folder, "GEPA_ASIGNATGRUPO.TXT", "GEPA_ASIGNATGRUPO.TXT");
         for (std::uint32_t i = 0; i < assignments; ++i) {
             const std::uint32_t g = random.below(groups);
-            file.line("1" + fixed("G" + code(g, 5) + static_cast<char>('A' + g % 6), 10) + "    " +
+            file.line("1" + fixed(groupCode(g), 10) + "    " +
                       code(random.below(subjects), 4));
         }
     }

@@ -9,25 +9,15 @@
 #include <fstream>
 #include <iostream>
 #include <string>
+
+#include "school_codes.h"
 #include <vector>
 
 namespace {
 
-std::string code(std::uint32_t n, std::size_t width)
-{
-    static const char digits[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
-    std::string out(width, '0');
-    for (std::size_t i = width; i-- > 0 && n > 0; n /= 36)
-        out[i] = digits[n % 36];
-    return out;
-}
-
-std::string fixed(const std::string& value, std::size_t width)
-{
-    std::string out = value.substr(0, width);
-    out.resize(width, ' ');
-    return out;
-}
+using bench::code;
+using bench::fixed;
+using bench::groupCode;
 
 std::string rightAligned(std::uint32_t value, std::size_t width)
 {
@@ -107,7 +97,7 @@ int main(int argc, char** argv)
         out += rightAligned(i % 50 == 49 ? 0 : 1 + below(5), 2);  // now and then a day 0
         out += rightAligned(1 + below(perDay), 3);
         out += fixed(code(below(teachers), 4), 10);
-        out += fixed("G" + code(g, 5) + static_cast<char>('A' + g % 6), 10);
+        out += fixed(groupCode(g), 10);
         out += fixed(i % 3 ? "*" + code(below(activities), 4) : code(below(subjects), 4), 10);
         out += fixed(code(below(subjects), 4), 10);
         out += fixed("A" + code(below(rooms), 6), 10);

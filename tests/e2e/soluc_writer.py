@@ -14,11 +14,11 @@ def write_dbf_soluc(path, entries, day_kind="N", deleted=()):
     and HORA, "C" character ones. Records whose index is in `deleted` are
     marked deleted."""
     if day_kind == "N":
-        spec = "DIA N(1,0); HORA N(2,0)"
+        field_list = "DIA N(1,0); HORA N(2,0)"
     else:
-        spec = "DIA C(2); HORA C(2)"
-    spec += "; PROF C(10); CODGRUPO C(10); TAREA C(10); ASIG C(10); AULA C(10); OTRO N(5,2)"
-    table = dbf.Table(path, spec, dbf_type="db3", codepage="cp1252")
+        field_list = "DIA C(2); HORA C(2)"
+    field_list += "; PROF C(10); CODGRUPO C(10); TAREA C(10); ASIG C(10); AULA C(10); OTRO N(5,2)"
+    table = dbf.Table(path, field_list, dbf_type="db3", codepage="cp1252")
     table.open(mode=dbf.READ_WRITE)
     for entry in entries:
         dia, hora = entry[0], entry[1]
