@@ -94,24 +94,18 @@ double hoursOf(std::string_view line)
 void setHours(Table& asigt, const TextLines& lines)
 {
     // Subject, level and course, as one key.
-    std::string key;
-    auto keyOf = [&key](std::string_view subject, std::string_view level, std::string_view course) {
-        key.clear();
-        appendKeyPart(key, subject);
-        appendKeyPart(key, level);
-        appendKeyPart(key, course);
-        return std::string_view(key);
-    };
+    LookupKey key;
     FirstIndexMap firstLine;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string_view line = lines[i];
         if (isDataLine(line, "GEPA_ASIGNATCURSO.TXT"))
-            firstLine.insert(keyOf(trimmedFieldView(line, 24, 4), trimmedFieldView(line, 2, 3),
-                                   trimmedFieldView(line, 8, 3)),
+            firstLine.insert(key.of({trimmedFieldView(line, 24, 4), trimmedFieldView(line, 2, 3),
+                                     trimmedFieldView(line, 8, 3)}),
                              i);
     }
     for (asigt.first(); !asigt.atEnd(); asigt.next()) {
-        const auto found = firstLine.find(keyOf(asigt.getString("CASIG"), asigt.getString("NIVEL"), asigt.getString("CURSO")));
+        const auto found =
+            firstLine.find(key.of({asigt.getString("CASIG"), asigt.getString("NIVEL"), asigt.getString("CURSO")}));
         if (!found)
             continue;
         const double hours = hoursOf(lines[*found]);

@@ -246,14 +246,6 @@ std::string DbfTable::fileHeader() const
     return header;
 }
 
-std::string DbfTable::fileBytes() const
-{
-    std::string bytes = fileHeader();
-    bytes += recordBytes();
-    bytes += kFileEnd;
-    return bytes;
-}
-
 void DbfTable::writeBack()
 {
     if (!file_.rewrite({fileHeader(), recordBytes(), kFileEnd}) || !file_.sync())

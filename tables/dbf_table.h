@@ -65,7 +65,6 @@ public:
     std::string fileHeader() const;
     std::string_view recordBytes() const { return std::string_view(content_.records).substr(content_.recordsStart); }
     static constexpr std::string_view kFileEnd = "\x1A";
-    std::string fileBytes() const;
 
 private:
     std::size_t storedRecords() const

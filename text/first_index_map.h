@@ -5,6 +5,7 @@
 // that lookups stay in the processor's caches even while large tables
 // stream past.
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -43,5 +44,20 @@ private:
 // Appends one part of a key made of several texts: each part preceded by
 // its length, so that no two different tuples give the same key.
 void appendKeyPart(std::string& key, std::string_view part);
+
+// A key of one or more texts, in a buffer used again for every lookup.
+class LookupKey {
+public:
+    std::string_view of(std::initializer_list<std::string_view> parts)
+    {
+        key_.clear();
+        for (std::string_view part : parts)
+            appendKeyPart(key_, part);
+        return key_;
+    }
+
+private:
+    std::string key_;
+};
 
 }  // namespace tt

@@ -78,21 +78,6 @@ std::unique_ptr<Table> openExclusive(TableStore& store, const std::string& name,
     return table;
 }
 
-// A key of one or more texts, in a buffer used again for every lookup.
-class LookupKey {
-public:
-    std::string_view of(std::initializer_list<std::string_view> parts)
-    {
-        key_.clear();
-        for (std::string_view part : parts)
-            appendKeyPart(key_, part);
-        return key_;
-    }
-
-private:
-    std::string key_;
-};
-
 // The value field of the first record of every key.
 class FirstRecordLookup {
 public:
